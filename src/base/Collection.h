@@ -3,7 +3,9 @@
 // against VB's behaviour (a missing key, an index past the end) fails the same way.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -57,7 +59,6 @@ class Collection {
   void Clear() { entries_.clear(); }
 
   // Enumeration visits the items in index order, as For Each does.
-  class iterator;
   auto begin() { return ItemIterator<typename std::vector<Entry>::iterator>{entries_.begin()}; }
   auto end() { return ItemIterator<typename std::vector<Entry>::iterator>{entries_.end()}; }
   auto begin() const {
@@ -75,12 +76,22 @@ class Collection {
 
   template <typename It>
   struct ItemIterator {
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = decltype(&std::declval<It>()->item);
+    using reference = decltype((std::declval<It>()->item));
     It it;
     auto& operator*() const { return it->item; }
     auto* operator->() const { return &it->item; }
     ItemIterator& operator++() {
       ++it;
       return *this;
+    }
+    ItemIterator operator++(int) {
+      ItemIterator before = *this;
+      ++it;
+      return before;
     }
     bool operator==(const ItemIterator& other) const { return it == other.it; }
   };

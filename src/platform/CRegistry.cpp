@@ -200,7 +200,11 @@ bool CRegistry::SetValue(const std::string& KeyName, const std::string& ValueNam
       case kRegBinary:
         if (Value.GetKind() != Variant::Kind::Bytes) return false;
         type = kRegBinary;
-        bytes.assign(Value.AsBytes().begin(), Value.AsBytes().end());
+        // A byte array read by GetValue carries one element past the value's bytes; writing all
+        // but that last element lets a value read and written again keep its exact bytes.
+        if (!Value.AsBytes().empty()) {
+          bytes.assign(Value.AsBytes().begin(), Value.AsBytes().end() - 1);
+        }
         break;
       case kRegDword:
       case kRegDwordBigEndian: {

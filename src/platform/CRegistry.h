@@ -43,7 +43,8 @@ class CRegistry {
                    const Variant& Default = Variant());
   bool KeyExists(const std::string& KeyName);
   // Writes a value of type 1, 2 (the stored type follows the text), 3, 4 or 5 (stored as 4);
-  // `ValueType` is set to the type stored. Other types write nothing and answer false.
+  // `ValueType` is set to the type stored. Other types write nothing and answer false. A byte
+  // array is written without its last element, the one GetValue adds past a value's bytes.
   bool SetValue(const std::string& KeyName, const std::string& ValueName, const Variant& Value,
                 int32_t& ValueType);
   // The stored type of a value, 0 when it is absent.
