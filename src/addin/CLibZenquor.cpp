@@ -33,9 +33,9 @@ Variant CLibZenquor::CreateLog(bool bErr, const std::string& strFileName,
                                const std::string& strComponentVer, eLogLevel& level) {
   const auto fn = Resolve<LibZenquorCreateLogFn>("LibZenquorCreateLog");
   int32_t passedLevel = level;
-  const int32_t result = fn(moduleHandle_, bErr ? -1 : 0, ToAnsi(strFileName).c_str(),
-                            ToAnsi(strComponentName).c_str(), ToAnsi(strComponentVer).c_str(),
-                            &passedLevel);
+  const int32_t result =
+      fn(moduleHandle_, bErr ? -1 : 0, ToAnsi(strFileName).c_str(),
+         ToAnsi(strComponentName).c_str(), ToAnsi(strComponentVer).c_str(), &passedLevel);
   level = static_cast<eLogLevel>(passedLevel);
   return Variant(result);
 }
@@ -56,8 +56,8 @@ int32_t CLibZenquor::InitEx(uint32_t hModule, void* pParams) {
   return Resolve<LibZenquorInitExFn>("LibZenquorInitEx")(hModule, pParams);
 }
 
-int32_t CLibZenquor::LogMsg(const std::string& strText, int32_t nErrNo,
-                            const std::string& strPoint, ELogType eType, eLogLevel eLevel) {
+int32_t CLibZenquor::LogMsg(const std::string& strText, int32_t nErrNo, const std::string& strPoint,
+                            ELogType eType, eLogLevel eLevel) {
   return Resolve<LibZenquorLogMsgFn>("LibZenquorLogMsg")(
       moduleHandle_, ToAnsi(strText).c_str(), nErrNo, ToAnsi(strPoint).c_str(), eType, eLevel);
 }
@@ -65,10 +65,9 @@ int32_t CLibZenquor::LogMsg(const std::string& strText, int32_t nErrNo,
 int32_t CLibZenquor::LogMsgEx(const std::string& strText, int32_t nErrNo,
                               const std::string& strPoint, ELogType eType, eLogLevel eLevel,
                               int32_t nIndex) {
-  return Resolve<LibZenquorLogMsgExFn>("LibZenquorLogMsgEx")(moduleHandle_,
-                                                             ToAnsi(strText).c_str(), nErrNo,
-                                                             ToAnsi(strPoint).c_str(), eType,
-                                                             eLevel, nIndex);
+  return Resolve<LibZenquorLogMsgExFn>("LibZenquorLogMsgEx")(moduleHandle_, ToAnsi(strText).c_str(),
+                                                             nErrNo, ToAnsi(strPoint).c_str(),
+                                                             eType, eLevel, nIndex);
 }
 
 int32_t CLibZenquor::ReportProblem() {

@@ -18,9 +18,8 @@ class CLibZenquor : public MessageLog {
   static constexpr const char* kLibraryFile = "LibZenquor.dll";
 
   int32_t AddAboutMenu(void* objExplorer);
-  Variant CreateLog(bool bErr, const std::string& strFileName,
-                    const std::string& strComponentName, const std::string& strComponentVer,
-                    eLogLevel& level);
+  Variant CreateLog(bool bErr, const std::string& strFileName, const std::string& strComponentName,
+                    const std::string& strComponentVer, eLogLevel& level);
   int32_t Init(uint32_t hModule, void* objOLAppDisp, std::uintptr_t lpQuickStartProc);
   int32_t InitComplete();
   int32_t InitEx(uint32_t hModule, void* pParams);

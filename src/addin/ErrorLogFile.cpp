@@ -31,13 +31,12 @@ std::string GeneralDateNow() {
   return text;
 }
 
-void WriteErrorLog(const std::string& Module, const std::string& Procedure,
-                   const std::string& Line, int32_t ErrNumber, const std::string& Description) {
+void WriteErrorLog(const std::string& Module, const std::string& Procedure, const std::string& Line,
+                   int32_t ErrNumber, const std::string& Description) {
   const std::string path = os::JoinPath(os::AddinFolder(), "Log.txt");
   AppendTextLine(path, GeneralDateNow() + " " + VersionText() + " ___Module:" + Module +
-                           ", Procedure:" + Procedure + ", Line:" + Line +
-                           ", ErrNumber:" + std::to_string(ErrNumber) +
-                           ", Description:" + Description);
+                           ", Procedure:" + Procedure + ", Line:" + Line + ", ErrNumber:" +
+                           std::to_string(ErrNumber) + ", Description:" + Description);
 }
 
 }  // namespace kov

@@ -14,8 +14,8 @@ std::string VersionText();
 // VersionText, then " ___Module:", Module, ", Procedure:", Procedure, ", Line:", Line,
 // ", ErrNumber:", ErrNumber, ", Description:", Description. A failure to open or write the file
 // raises to the caller.
-void WriteErrorLog(const std::string& Module, const std::string& Procedure,
-                   const std::string& Line, int32_t ErrNumber, const std::string& Description);
+void WriteErrorLog(const std::string& Module, const std::string& Procedure, const std::string& Line,
+                   int32_t ErrNumber, const std::string& Description);
 
 // The general date format of the local time ("12/11/2026 3:04:05 AM"; the date alone at
 // midnight), as VB prints Now.

@@ -27,7 +27,9 @@ std::string Point(const char* procedure, int step) {
 
 }  // namespace
 
-std::string NewFolderKey() { return std::string("Software\\Zenquor\\") + kProductName + "\\Folders"; }
+std::string NewFolderKey() {
+  return std::string("Software\\Zenquor\\") + kProductName + "\\Folders";
+}
 
 void Upgrade() {
   int step = 0;

@@ -20,6 +20,7 @@ enum class WhenNoLog {
 };
 
 // Logs the exception being handled. Must be called while an exception is being handled.
-void HandleError(MessageLog* log, const std::string& strPoint, WhenNoLog whenNoLog = WhenNoLog::Skip);
+void HandleError(MessageLog* log, const std::string& strPoint,
+                 WhenNoLog whenNoLog = WhenNoLog::Skip);
 
 }  // namespace kov

@@ -235,8 +235,7 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
   return FromCodePoints(out);
 }
 
-std::vector<std::string> Split(std::string_view text, std::string_view delimiter,
-                               Compare compare) {
+std::vector<std::string> Split(std::string_view text, std::string_view delimiter, Compare compare) {
   std::vector<std::string> parts;
   if (text.empty()) return parts;
   if (delimiter.empty()) {
@@ -245,8 +244,8 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
   }
   const std::u32string chars = ToCodePoints(text);
   const std::u32string haystack = compare == Compare::Text ? Fold(chars) : chars;
-  const std::u32string needle = ToCodePoints(compare == Compare::Text ? LCase(delimiter)
-                                                                       : std::string(delimiter));
+  const std::u32string needle =
+      ToCodePoints(compare == Compare::Text ? LCase(delimiter) : std::string(delimiter));
   size_t pos = 0;
   for (;;) {
     const size_t at = haystack.find(needle, pos);

@@ -18,8 +18,7 @@ const OsServices& Os() {
   return *services;
 }
 
-ScopedOs::ScopedOs(const OsServices& services)
-    : previous_(CurrentServices()), services_(services) {
+ScopedOs::ScopedOs(const OsServices& services) : previous_(CurrentServices()), services_(services) {
   CurrentServices() = &services_;
 }
 

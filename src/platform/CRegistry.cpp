@@ -33,7 +33,8 @@ class OpenedKey {
 };
 
 void CheckKeyName(const std::string& KeyName) {
-  if (KeyName.empty()) throw ComError(CRegistry::kErrInvalidKeyName, kSource, "Invalid KeyName value");
+  if (KeyName.empty())
+    throw ComError(CRegistry::kErrInvalidKeyName, kSource, "Invalid KeyName value");
 }
 
 // Runs an operation; a failure other than the ones it raises on purpose becomes the class's
@@ -119,7 +120,8 @@ int32_t CRegistry::ValueType(const std::string& KeyName, const std::string& Valu
     uint32_t type = 0;
     uint32_t size = 0;
     uint8_t none = 0;
-    const int32_t result = Os().registry->QueryValue(key.Get(), Ansi(ValueName), &type, &none, &size);
+    const int32_t result =
+        Os().registry->QueryValue(key.Get(), Ansi(ValueName), &type, &none, &size);
     return result == kErrorSuccess || result == kErrorMoreData ? static_cast<int32_t>(type) : 0;
   });
 }

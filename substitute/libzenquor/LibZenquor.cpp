@@ -53,23 +53,24 @@ std::string Num(long long value) { return std::to_string(value); }
 extern "C" {
 
 __attribute__((visibility("default"))) int32_t LibZenquorAddAboutMenu(uint32_t hModule,
-                                                                       void* objExplorer) {
+                                                                      void* objExplorer) {
   return Record(hModule, "AddAboutMenu\t" + Num(hModule) + "\t" +
                              std::string(objExplorer ? "explorer" : "null"));
 }
 
-__attribute__((visibility("default"))) int32_t LibZenquorCreateLog(
-    uint32_t hModule, int32_t bErr, const char* fileName, const char* componentName,
-    const char* componentVer, int32_t* logLevel) {
-  return Record(hModule, "CreateLog\t" + Num(hModule) + "\t" + Num(bErr) + "\t" +
-                             Quoted(fileName) + "\t" + Quoted(componentName) + "\t" +
-                             Quoted(componentVer) + "\t" + Num(logLevel ? *logLevel : -1));
+__attribute__((visibility("default"))) int32_t LibZenquorCreateLog(uint32_t hModule, int32_t bErr,
+                                                                   const char* fileName,
+                                                                   const char* componentName,
+                                                                   const char* componentVer,
+                                                                   int32_t* logLevel) {
+  return Record(hModule, "CreateLog\t" + Num(hModule) + "\t" + Num(bErr) + "\t" + Quoted(fileName) +
+                             "\t" + Quoted(componentName) + "\t" + Quoted(componentVer) + "\t" +
+                             Num(logLevel ? *logLevel : -1));
 }
 
-__attribute__((visibility("default"))) int32_t LibZenquorInit(uint32_t hModule,
-                                                               void* objOLAppDisp,
-                                                               std::uintptr_t lpQuickStartProc,
-                                                               const char* addinFolder) {
+__attribute__((visibility("default"))) int32_t LibZenquorInit(uint32_t hModule, void* objOLAppDisp,
+                                                              std::uintptr_t lpQuickStartProc,
+                                                              const char* addinFolder) {
   if (addinFolder != nullptr && *addinFolder != '\0') Folders()[hModule] = addinFolder;
   return Record(hModule, "Init\t" + Num(hModule) + "\t" +
                              std::string(objOLAppDisp ? "application" : "null") + "\t" +
@@ -81,23 +82,22 @@ __attribute__((visibility("default"))) int32_t LibZenquorInitComplete(uint32_t h
   return Record(hModule, "InitComplete\t" + Num(hModule));
 }
 
-__attribute__((visibility("default"))) int32_t LibZenquorInitEx(uint32_t hModule,
-                                                                 void* pParams) {
+__attribute__((visibility("default"))) int32_t LibZenquorInitEx(uint32_t hModule, void* pParams) {
   return Record(hModule,
                 "InitEx\t" + Num(hModule) + "\t" + std::string(pParams ? "params" : "null"));
 }
 
-__attribute__((visibility("default"))) int32_t LibZenquorLogMsg(uint32_t hModule,
-                                                                 const char* text, int32_t errNo,
-                                                                 const char* point, int32_t type,
-                                                                 int32_t level) {
+__attribute__((visibility("default"))) int32_t LibZenquorLogMsg(uint32_t hModule, const char* text,
+                                                                int32_t errNo, const char* point,
+                                                                int32_t type, int32_t level) {
   return Record(hModule, "LogMsg\t" + Num(hModule) + "\t" + Quoted(text) + "\t" + Num(errNo) +
                              "\t" + Quoted(point) + "\t" + Num(type) + "\t" + Num(level));
 }
 
-__attribute__((visibility("default"))) int32_t LibZenquorLogMsgEx(
-    uint32_t hModule, const char* text, int32_t errNo, const char* point, int32_t type,
-    int32_t level, int32_t index) {
+__attribute__((visibility("default"))) int32_t LibZenquorLogMsgEx(uint32_t hModule,
+                                                                  const char* text, int32_t errNo,
+                                                                  const char* point, int32_t type,
+                                                                  int32_t level, int32_t index) {
   return Record(hModule, "LogMsgEx\t" + Num(hModule) + "\t" + Quoted(text) + "\t" + Num(errNo) +
                              "\t" + Quoted(point) + "\t" + Num(type) + "\t" + Num(level) + "\t" +
                              Num(index));

@@ -9,7 +9,8 @@ namespace kov::substitute {
 
 class FixedLocale : public os::LocaleApi {
  public:
-  explicit FixedLocale(std::string listSeparator = ",") : listSeparator_(std::move(listSeparator)) {}
+  explicit FixedLocale(std::string listSeparator = ",")
+      : listSeparator_(std::move(listSeparator)) {}
   std::string ListSeparator() const override { return listSeparator_; }
   void SetListSeparator(std::string separator) { listSeparator_ = std::move(separator); }
 

@@ -17,7 +17,8 @@ bool Match(const std::u32string& p, size_t i, const std::u32string& n, size_t j)
       return false;
     }
     if (j >= n.size()) return false;
-    if (p[i] != U'?' && !TextEquals(FromCodePoints(p.substr(i, 1)), FromCodePoints(n.substr(j, 1)))) {
+    if (p[i] != U'?' &&
+        !TextEquals(FromCodePoints(p.substr(i, 1)), FromCodePoints(n.substr(j, 1)))) {
       return false;
     }
     ++i;

@@ -18,8 +18,8 @@ int32_t RecordingHtmlHelp::Call(int32_t hwndCaller, const std::string& file, uin
            FromAnsi(query.pszSearchQuery) + "\",proximity=" + std::to_string(query.iProximity) +
            ",stemmed=" + std::to_string(query.fStemmedSearch) +
            ",titleonly=" + std::to_string(query.fTitleOnly) +
-           ",execute=" + std::to_string(query.fExecute) + ",window=\"" +
-           FromAnsi(query.pszWindow) + "\")";
+           ",execute=" + std::to_string(query.fExecute) + ",window=\"" + FromAnsi(query.pszWindow) +
+           "\")";
   }
   calls_.push_back(HtmlHelpCall{command, hwndCaller, FromAnsi(file), text});
   if (OnCall) OnCall(calls_.back());

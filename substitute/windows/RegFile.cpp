@@ -103,8 +103,8 @@ std::vector<Line> SplitLines(const std::string& text) {
       lines.push_back(Line{number, line});
     }
     std::string& current = lines.back().text;
-    continuing = !current.empty() && current.back() == '\\' &&
-                 current.find("=hex") != std::string::npos;
+    continuing =
+        !current.empty() && current.back() == '\\' && current.find("=hex") != std::string::npos;
     if (continuing) current.pop_back();
   }
   return lines;
@@ -221,8 +221,8 @@ class Parser {
       current_->SetValue(name, 1, text + '\0');
     } else if (data.rfind("dword:", 0) == 0) {
       const std::string digits = data.substr(6);
-      if (digits.size() != 8 || digits.find_first_not_of("0123456789abcdefABCDEF") !=
-                                    std::string::npos) {
+      if (digits.size() != 8 ||
+          digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
         Fail("dword: takes eight hex digits");
       }
       const auto number = static_cast<uint32_t>(std::stoul(digits, nullptr, 16));

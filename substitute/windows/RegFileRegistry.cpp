@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "windows/RegFile.h"
 #include "base/TextFile.h"
+#include "windows/RegFile.h"
 
 namespace kov::substitute {
 

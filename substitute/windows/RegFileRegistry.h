@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "windows/RegTree.h"
 #include "os/RegistryApi.h"
+#include "windows/RegTree.h"
 
 namespace kov::substitute {
 
@@ -31,8 +31,8 @@ class RegFileRegistry : public os::RegistryApi {
   int32_t DeleteValue(os::RegKey key, const std::string& valueName) override;
   int32_t QueryValue(os::RegKey key, const std::string& valueName, uint32_t* type, uint8_t* data,
                      uint32_t* size) override;
-  int32_t SetValue(os::RegKey key, const std::string& valueName, uint32_t type,
-                   const uint8_t* data, uint32_t size) override;
+  int32_t SetValue(os::RegKey key, const std::string& valueName, uint32_t type, const uint8_t* data,
+                   uint32_t size) override;
   int32_t EnumKey(os::RegKey key, uint32_t index, char* name, uint32_t* nameChars) override;
   int32_t EnumValue(os::RegKey key, uint32_t index, char* name, uint32_t* nameChars) override;
   int32_t QueryInfoKey(os::RegKey key, uint32_t* subKeys, uint32_t* maxSubKeyChars,

@@ -40,8 +40,8 @@ struct RegNode {
 int CompareRegNames(const std::string& a, const std::string& b);
 
 struct RegRoot {
-  uint32_t handle;      // 0x80000000 and up
-  const char* name;     // "HKEY_CURRENT_USER"
+  uint32_t handle;   // 0x80000000 and up
+  const char* name;  // "HKEY_CURRENT_USER"
 };
 inline constexpr RegRoot kRegRoots[] = {{0x80000000u, "HKEY_CLASSES_ROOT"},
                                         {0x80000001u, "HKEY_CURRENT_USER"},

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "os/OsServices.h"
 #include "windows/DlModules.h"
 #include "windows/FixedLocale.h"
 #include "windows/HostFiles.h"
@@ -13,7 +14,6 @@
 #include "windows/RecordingHtmlHelp.h"
 #include "windows/RegFileRegistry.h"
 #include "windows/WindowTable.h"
-#include "os/OsServices.h"
 
 namespace kov::substitute {
 

@@ -50,11 +50,11 @@ TEST(VbStrings, InStr) {
     int expected;
   };
   const Case cases[] = {
-      {1, "abcabc", "c", Compare::Binary, 3},    {4, "abcabc", "c", Compare::Binary, 6},
-      {1, "abc", "C", Compare::Binary, 0},       {1, "abc", "C", Compare::Text, 3},
-      {1, "ÄBC", "äb", Compare::Text, 1},        {2, "abc", "", Compare::Binary, 2},
-      {5, "abc", "", Compare::Binary, 0},        {1, "", "a", Compare::Binary, 0},
-      {1, "a%b%", "%", Compare::Binary, 2},      {4, "a%b%", "%", Compare::Binary, 4},
+      {1, "abcabc", "c", Compare::Binary, 3}, {4, "abcabc", "c", Compare::Binary, 6},
+      {1, "abc", "C", Compare::Binary, 0},    {1, "abc", "C", Compare::Text, 3},
+      {1, "ÄBC", "äb", Compare::Text, 1},     {2, "abc", "", Compare::Binary, 2},
+      {5, "abc", "", Compare::Binary, 0},     {1, "", "a", Compare::Binary, 0},
+      {1, "a%b%", "%", Compare::Binary, 2},   {4, "a%b%", "%", Compare::Binary, 4},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InStr(c.start, c.text, c.find, c.compare), c.expected)

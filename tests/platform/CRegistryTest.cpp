@@ -60,6 +60,12 @@ TEST_F(CRegistryTest, ValuesRoundTripThroughTheRegFile) {
   EXPECT_EQ(stored, 4);  // type 5 is stored as 4
   EXPECT_EQ(RoundTrip(ByteArray{1, 2, 3, 0}, 3, &stored), Variant(ByteArray{1, 2, 3, 0}));
   EXPECT_EQ(stored, 3);
+  // An expandable string keeps its reference in the file and is read back expanded.
+  setenv("KOVELIN_TEST_HOME", "/home/kov", 1);
+  EXPECT_EQ(RoundTrip("%KOVELIN_TEST_HOME%\\Mail", 1, &stored), Variant("/home/kov\\Mail"));
+  EXPECT_EQ(stored, 2);
+  EXPECT_NE(testing::ReadBytes(RegistryFile()).find("\"v\"=hex(2):25,4b,4f,56"), std::string::npos);
+  unsetenv("KOVELIN_TEST_HOME");
 }
 
 TEST_F(CRegistryTest, AnEmptyTextIsStoredAsOneZeroByte) {

@@ -17,8 +17,10 @@ TEST(HostFiles, FindFirstMatchesPathsAndWildcards) {
   };
   const Case cases[] = {
       {folder / "Kovelin.chm", true},
-      {folder / "*.chm", true},       {folder / "K?velin.*", true},
-      {folder / "*.txt", false},      {folder / "missing/Kovelin.chm", false},
+      {folder / "*.chm", true},
+      {folder / "K?velin.*", true},
+      {folder / "*.txt", false},
+      {folder / "missing/Kovelin.chm", false},
   };
   for (const auto& c : cases) {
     const os::FindHandle handle = files.FindFirst(c.pattern);
