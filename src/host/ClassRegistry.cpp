@@ -30,7 +30,8 @@ bool ClassRegistry::IsRegistered(const std::string& progId) const {
 ObjectPtr ClassRegistry::CreateObject(const std::string& progId) const {
   const auto it = factories_.find(LCase(progId));
   ObjectPtr object = it == factories_.end() ? nullptr : it->second();
-  if (!object) throw ComError(kCantCreateObject, "Kovelin", "ActiveX component can't create object");
+  if (!object)
+    throw ComError(kCantCreateObject, "Kovelin", "ActiveX component can't create object");
   return object;
 }
 

@@ -53,7 +53,8 @@ std::vector<Token> Tokenize(const std::string& s) {
       tokens.push_back({Tok::String, text, i});
       i = j + 1;
     } else if (std::isdigit(static_cast<unsigned char>(c)) ||
-               (c == '-' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+               (c == '-' && i + 1 < s.size() &&
+                std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
       size_t j = i + 1;
       while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j;
       tokens.push_back({Tok::Integer, s.substr(i, j - i), i});
@@ -72,13 +73,20 @@ std::vector<Token> Tokenize(const std::string& s) {
       while (j < s.size() && (std::isalnum(static_cast<unsigned char>(s[j])) || s[j] == '_')) ++j;
       const std::string word = UCase(s.substr(i, j - i));
       Tok kind = Tok::End;
-      if (word == "LIKE") kind = Tok::Like;
-      else if (word == "AND") kind = Tok::And;
-      else if (word == "OR") kind = Tok::Or;
-      else if (word == "NOT") kind = Tok::Not;
-      else if (word == "TRUE") kind = Tok::True;
-      else if (word == "FALSE") kind = Tok::False;
-      else fail("unknown word \"" + s.substr(i, j - i) + "\"", i);
+      if (word == "LIKE")
+        kind = Tok::Like;
+      else if (word == "AND")
+        kind = Tok::And;
+      else if (word == "OR")
+        kind = Tok::Or;
+      else if (word == "NOT")
+        kind = Tok::Not;
+      else if (word == "TRUE")
+        kind = Tok::True;
+      else if (word == "FALSE")
+        kind = Tok::False;
+      else
+        fail("unknown word \"" + s.substr(i, j - i) + "\"", i);
       tokens.push_back({kind, word, i});
       i = j;
     } else {
@@ -111,8 +119,8 @@ struct DaslFilter::Node {
   DaslProperty property;
   Op op = Op::Eq;
   enum LiteralKind { Text, Integer, Boolean } literal = Text;
-  std::string text;        // the literal, folded
-  int64_t number = 0;      // Integer literal, or 0/1 for a Boolean
+  std::string text;    // the literal, folded
+  int64_t number = 0;  // Integer literal, or 0/1 for a Boolean
   bool textIsNumber = false;
   // LIKE: the pattern's pieces between '%', and whether it is anchored at either end.
   std::vector<std::string> pieces;
@@ -284,13 +292,20 @@ bool DaslFilter::Node::CompareText(std::string_view raw) const {
   }
   const int order = value < text ? -1 : (value > text ? 1 : 0);
   switch (op) {
-    case Op::Eq: return order == 0;
-    case Op::Ne: return order != 0;
-    case Op::Lt: return order < 0;
-    case Op::Gt: return order > 0;
-    case Op::Le: return order <= 0;
-    case Op::Ge: return order >= 0;
-    case Op::Like: break;
+    case Op::Eq:
+      return order == 0;
+    case Op::Ne:
+      return order != 0;
+    case Op::Lt:
+      return order < 0;
+    case Op::Gt:
+      return order > 0;
+    case Op::Le:
+      return order <= 0;
+    case Op::Ge:
+      return order >= 0;
+    case Op::Like:
+      break;
   }
   return false;
 }
@@ -302,13 +317,20 @@ bool DaslFilter::Node::CompareNumber(int64_t value) const {
     return CompareText(std::to_string(value));
   }
   switch (op) {
-    case Op::Eq: return value == number;
-    case Op::Ne: return value != number;
-    case Op::Lt: return value < number;
-    case Op::Gt: return value > number;
-    case Op::Le: return value <= number;
-    case Op::Ge: return value >= number;
-    case Op::Like: break;
+    case Op::Eq:
+      return value == number;
+    case Op::Ne:
+      return value != number;
+    case Op::Lt:
+      return value < number;
+    case Op::Gt:
+      return value > number;
+    case Op::Le:
+      return value <= number;
+    case Op::Ge:
+      return value >= number;
+    case Op::Like:
+      break;
   }
   return false;
 }

@@ -94,7 +94,8 @@ std::optional<DaslProperty> Lookup(const Entry* begin, const Entry* end, std::st
 
 std::optional<DaslProperty> ResolveDaslName(const std::string& name) {
   if (StartsWithNoCase(name, kPropTagPrefix)) {
-    const std::string_view tag = std::string_view(name).substr(std::string_view(kPropTagPrefix).size());
+    const std::string_view tag =
+        std::string_view(name).substr(std::string_view(kPropTagPrefix).size());
     if (tag.size() != 10 || !StartsWithNoCase(tag, "0x") || !IsHex(tag.substr(2))) {
       return std::nullopt;
     }
@@ -102,7 +103,8 @@ std::optional<DaslProperty> ResolveDaslName(const std::string& name) {
     return DaslProperty{DaslSource::Absent, Prop::Subject};
   }
   if (StartsWithNoCase(name, kMapiIdPrefix)) {
-    const std::string_view id = std::string_view(name).substr(std::string_view(kMapiIdPrefix).size());
+    const std::string_view id =
+        std::string_view(name).substr(std::string_view(kMapiIdPrefix).size());
     if (!WellFormedMapiId(id)) return std::nullopt;
     if (auto known = Lookup(std::begin(kMapiIds), std::end(kMapiIds), id)) return known;
     return DaslProperty{DaslSource::Absent, Prop::Subject};

@@ -83,8 +83,8 @@ Variant EmptyValue(Prop prop) {
 }
 
 int32_t ItemClassOf(int32_t itemType) {
-  static constexpr int32_t kClasses[] = {host::olMail,    host::olAppointment, host::olContact,
-                                         host::olTask,    host::olJournal,     host::olNote};
+  static constexpr int32_t kClasses[] = {host::olMail, host::olAppointment, host::olContact,
+                                         host::olTask, host::olJournal,     host::olNote};
   return itemType >= 0 && itemType <= 5 ? kClasses[itemType] : host::olMail;
 }
 

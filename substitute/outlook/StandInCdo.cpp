@@ -56,7 +56,8 @@ host::CdoMessagePtr StandInCdoMessages::Add(const std::string& subject) {
 std::vector<const HiddenMessageData*> StandInCdoMessages::Matching() const {
   std::vector<const HiddenMessageData*> matching;
   for (const auto& message : folder_->hidden) {
-    if (!filter_ || InStr(message.subject, *filter_, Compare::Text) > 0) matching.push_back(&message);
+    if (!filter_ || InStr(message.subject, *filter_, Compare::Text) > 0)
+      matching.push_back(&message);
   }
   return matching;
 }

@@ -41,7 +41,8 @@ class StandInCdoMessage : public host::CdoMessage {
 
 class StandInCdoMessages : public host::CdoMessages {
  public:
-  StandInCdoMessages(WorldPtr world, FolderData* folder) : world_(std::move(world)), folder_(folder) {}
+  StandInCdoMessages(WorldPtr world, FolderData* folder)
+      : world_(std::move(world)), folder_(folder) {}
   host::CdoMessagePtr Add(const std::string& subject) override;
   void SetFilterSubject(const std::string& subject) override { filter_ = subject; }
   void ClearFilter() override { filter_.reset(); }
@@ -64,7 +65,8 @@ class StandInCdoMessages : public host::CdoMessages {
 
 class StandInCdoFolder : public host::CdoFolder {
  public:
-  StandInCdoFolder(WorldPtr world, FolderData* folder) : world_(std::move(world)), folder_(folder) {}
+  StandInCdoFolder(WorldPtr world, FolderData* folder)
+      : world_(std::move(world)), folder_(folder) {}
   std::string Name() const override { return folder_->name; }
   std::shared_ptr<host::CdoMessages> HiddenMessages() const override;
 

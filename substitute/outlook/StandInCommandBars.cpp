@@ -28,7 +28,7 @@ host::CommandBarControlPtr Find(const StandInControls& controls, int32_t type,
 }  // namespace
 
 const std::vector<std::string>& StandardCommandBarNames() {
-  static const std::vector<std::string> names = {"Menu Bar", "Standard", "Advanced", "Web",
+  static const std::vector<std::string> names = {"Menu Bar", "Standard", "Advanced",    "Web",
                                                  "Help",     "Tools",    "Context Menu"};
   return names;
 }

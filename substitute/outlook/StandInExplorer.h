@@ -20,7 +20,8 @@ class StandInSelection : public host::Selection {
   std::vector<host::ItemPtr> items_;
 };
 
-class StandInExplorer : public host::Explorer, public std::enable_shared_from_this<StandInExplorer> {
+class StandInExplorer : public host::Explorer,
+                        public std::enable_shared_from_this<StandInExplorer> {
  public:
   StandInExplorer(WorldPtr world, FolderData* folder, const StandInCommandBars* lastingBars);
 

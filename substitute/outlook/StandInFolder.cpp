@@ -159,7 +159,8 @@ host::ViewPtr StandInViews::Item(int32_t index) const {
 
 host::ViewPtr StandInViews::Item(const std::string& name) const {
   for (const auto& view : folder_->views) {
-    if (TextEquals(view.name, name)) return std::make_shared<StandInView>(world_, folder_, view.name);
+    if (TextEquals(view.name, name))
+      return std::make_shared<StandInView>(world_, folder_, view.name);
   }
   RaiseNotFound("view \"" + name + "\"");
 }
@@ -230,7 +231,8 @@ host::FolderPtr StandInFolders::Item(const std::string& name) const {
 
 std::vector<host::FolderPtr> StandInFolders::All() const {
   std::vector<host::FolderPtr> folders;
-  for (FolderData* record : Records()) folders.push_back(std::make_shared<StandInFolder>(world_, record));
+  for (FolderData* record : Records())
+    folders.push_back(std::make_shared<StandInFolder>(world_, record));
   return folders;
 }
 

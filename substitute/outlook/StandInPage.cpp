@@ -62,8 +62,9 @@ Variant StandInElement::GetAttribute(const std::string& name, int32_t /*flags*/)
 
 std::shared_ptr<StandInPage> StandInPage::Load(const std::string& path) {
   std::ifstream in(FsPath(path), std::ios::binary);
-  if (!in) throw ComError(static_cast<int32_t>(0x800C0005), "Microsoft Office Outlook",
-                          "The page \"" + path + "\" cannot be opened.");
+  if (!in)
+    throw ComError(static_cast<int32_t>(0x800C0005), "Microsoft Office Outlook",
+                   "The page \"" + path + "\" cannot be opened.");
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed = doc.load_string(text.c_str());
@@ -78,7 +79,8 @@ std::shared_ptr<StandInPage> StandInPage::Load(const std::string& path) {
     bool for_each(pugi::xml_node& node) override {
       if (node.type() != pugi::node_element) return true;
       std::map<std::string, std::string> attributes;
-      for (const auto& attribute : node.attributes()) attributes[attribute.name()] = attribute.value();
+      for (const auto& attribute : node.attributes())
+        attributes[attribute.name()] = attribute.value();
       std::string tag = LCase(node.name());
       auto element = std::make_shared<StandInElement>(tag, node.attribute("id").value(),
                                                       std::move(attributes));

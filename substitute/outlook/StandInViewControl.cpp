@@ -44,7 +44,8 @@ std::vector<host::ItemPtr> StandInViewControl::VisibleItems() const {
   const DaslFilter* active = &filter_;
   if (filterText_.empty()) {
     for (const auto& view : folder->views) {
-      if (view.name == folder->currentView) viewFilter = DaslFilter::Compile(ViewFilterOf(view.xml));
+      if (view.name == folder->currentView)
+        viewFilter = DaslFilter::Compile(ViewFilterOf(view.xml));
     }
     active = &viewFilter;
   }

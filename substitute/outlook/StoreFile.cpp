@@ -52,8 +52,8 @@ class Reader {
     const std::string where = at.empty() ? name : at + "." + name;
     Expect(object.contains(name), where, "is missing");
     const json& value = object[name];
-    const bool fits = type == json::value_t::number_integer ? value.is_number_integer()
-                                                            : value.type() == type;
+    const bool fits =
+        type == json::value_t::number_integer ? value.is_number_integer() : value.type() == type;
     Expect(fits, where, std::string("must be ") + json(type).type_name());
     return value;
   }
@@ -82,7 +82,8 @@ class Reader {
     Expect(!folder->entryId.empty(), at + ".entryId", "must not be empty");
     folder->itemType = Integer(f, "itemType", at, 0, 5);
     if (f.contains("defaultFolder")) folder->defaultFolder = Integer(f, "defaultFolder", at, 0, 99);
-    if (f.contains("webViewOn")) folder->webViewOn = Member(f, "webViewOn", at, json::value_t::boolean).get<bool>();
+    if (f.contains("webViewOn"))
+      folder->webViewOn = Member(f, "webViewOn", at, json::value_t::boolean).get<bool>();
     folder->webViewUrl = OptionalText(f, "webViewUrl", at);
     folder->currentView = OptionalText(f, "currentView", at);
     if (f.contains("views")) {
@@ -150,7 +151,8 @@ class Reader {
       for (size_t k = 0; k < links.size(); ++k) {
         const std::string lat = at + ".links[" + std::to_string(k) + "]";
         Expect(links[k].is_object(), lat, "must be an object");
-        item->links.push_back({Integer(links[k], "type", lat, 0, 1000), Text(links[k], "name", lat)});
+        item->links.push_back(
+            {Integer(links[k], "type", lat, 0, 1000), Text(links[k], "name", lat)});
       }
     }
     return item;
@@ -169,7 +171,8 @@ json WriteFolder(const FolderData& folder) {
   f["webViewUrl"] = folder.webViewUrl;
   f["currentView"] = folder.currentView;
   f["views"] = json::array();
-  for (const auto& view : folder.views) f["views"].push_back({{"name", view.name}, {"xml", view.xml}});
+  for (const auto& view : folder.views)
+    f["views"].push_back({{"name", view.name}, {"xml", view.xml}});
   f["hidden"] = json::array();
   for (const auto& message : folder.hidden) {
     f["hidden"].push_back(
@@ -197,7 +200,8 @@ json WriteFolder(const FolderData& folder) {
     i["properties"] = props;
     if (!item->links.empty()) {
       i["links"] = json::array();
-      for (const auto& link : item->links) i["links"].push_back({{"type", link.type}, {"name", link.name}});
+      for (const auto& link : item->links)
+        i["links"].push_back({{"type", link.type}, {"name", link.name}});
     }
     f["items"].push_back(i);
   }
