@@ -3,7 +3,7 @@
 # `make run` and `make test` work on a fresh machine. Extra packages may be named as arguments.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev nlohmann-json3-dev libpugixml-dev "$@")
+packages=(cmake g++ make libgtest-dev libgmock-dev nlohmann-json3-dev libpugixml-dev libbenchmark-dev libsqlite3-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,5 +1,6 @@
 #include "outlook/DaslFilter.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string_view>
@@ -260,37 +261,96 @@ class Parser {
 
 }  // namespace
 
+namespace {
+
+// Lower-case ASCII letters; other bytes stay as they are.
+struct LowerTable {
+  unsigned char map[256];
+  constexpr LowerTable() : map() {
+    for (int c = 0; c < 256; ++c)
+      map[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  }
+};
+constexpr LowerTable kLower;
+
+bool IsAscii(std::string_view text) {
+  for (unsigned char c : text) {
+    if (c >= 0x80) return false;
+  }
+  return true;
+}
+
+// Whether `value` holds the folded `piece` at `at`, comparing ASCII letters without case.
+bool FoldedAt(std::string_view value, size_t at, std::string_view piece) {
+  if (at + piece.size() > value.size()) return false;
+  for (size_t i = 0; i < piece.size(); ++i) {
+    if (kLower.map[static_cast<unsigned char>(value[at + i])] !=
+        static_cast<unsigned char>(piece[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+size_t FoldedFind(std::string_view value, std::string_view piece, size_t from, size_t limit) {
+  if (piece.size() > limit) return std::string_view::npos;
+  const unsigned char first = static_cast<unsigned char>(piece[0]);
+  for (size_t at = from; at + piece.size() <= limit; ++at) {
+    if (kLower.map[static_cast<unsigned char>(value[at])] == first && FoldedAt(value, at, piece)) {
+      return at;
+    }
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 bool DaslFilter::Node::CompareText(std::string_view raw) const {
-  const std::string value = Fold(raw);
+  if (op == Op::Like && matchesNothing) return false;
+  // Text outside ASCII is folded as a whole first; ASCII text is compared in place, which keeps
+  // the common case free of copies.
+  std::string foldedCopy;
+  std::string_view value = raw;
+  if (!IsAscii(raw)) {
+    foldedCopy = LCase(raw);
+    value = foldedCopy;
+  }
   if (op == Op::Like) {
-    if (matchesNothing) return false;
-    if (pieces.size() == 1 && anchoredStart && anchoredEnd) return value == pieces[0];
+    if (pieces.size() == 1 && anchoredStart && anchoredEnd) {
+      return value.size() == pieces[0].size() && FoldedAt(value, 0, pieces[0]);
+    }
     size_t from = 0;
     size_t limit = value.size();
     size_t first = 0;
     size_t last = pieces.size();
     if (anchoredStart) {
-      if (value.compare(0, pieces[0].size(), pieces[0]) != 0) return false;
+      if (!FoldedAt(value, 0, pieces[0])) return false;
       from = pieces[0].size();
       first = 1;
     }
     if (anchoredEnd) {
       const std::string& tail = pieces.back();
-      if (tail.size() > value.size() - from ||
-          value.compare(value.size() - tail.size(), tail.size(), tail) != 0) {
+      if (tail.size() > value.size() - from || !FoldedAt(value, value.size() - tail.size(), tail)) {
         return false;
       }
       limit = value.size() - tail.size();
       last = pieces.size() - 1;
     }
     for (size_t i = first; i < last; ++i) {
-      const size_t at = std::string_view(value).substr(0, limit).find(pieces[i], from);
+      const size_t at = FoldedFind(value, pieces[i], from, limit);
       if (at == std::string_view::npos) return false;
       from = at + pieces[i].size();
     }
     return true;
   }
-  const int order = value < text ? -1 : (value > text ? 1 : 0);
+  int order = 0;
+  const size_t common = std::min(value.size(), text.size());
+  for (size_t i = 0; i < common && order == 0; ++i) {
+    const unsigned char a = kLower.map[static_cast<unsigned char>(value[i])];
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    order = a < b ? -1 : (a > b ? 1 : 0);
+  }
+  if (order == 0 && value.size() != text.size()) order = value.size() < text.size() ? -1 : 1;
   switch (op) {
     case Op::Eq:
       return order == 0;
@@ -378,7 +438,8 @@ bool DaslFilter::Node::Eval(const ItemData& item, int32_t itemType) const {
   }
   if (!TypeHasProp(itemType, property.prop)) return false;
   const Variant* value = item.Find(property.prop);
-  const Variant empty = value == nullptr ? EmptyValue(property.prop) : Variant();
+  Variant empty;
+  if (value == nullptr) empty = EmptyValue(property.prop);
   const Variant& v = value == nullptr ? empty : *value;
   switch (property.source) {
     case DaslSource::Read:
