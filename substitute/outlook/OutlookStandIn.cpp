@@ -73,6 +73,11 @@ void OutlookStandIn::CloseExplorer(const std::shared_ptr<StandInExplorer>& explo
   }
 }
 
+std::string OutlookStandIn::ShowItemContextMenu(const std::shared_ptr<StandInExplorer>& explorer) {
+  explorer->Bars()->OnUpdate.Raise();
+  return explorer->Bars()->Describe("Context Menu");
+}
+
 std::shared_ptr<StandInPropertyPages> OutlookStandIn::OpenFolderProperties(
     const host::FolderPtr& folder) {
   auto pages = std::make_shared<StandInPropertyPages>();

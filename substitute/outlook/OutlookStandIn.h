@@ -46,6 +46,9 @@ class OutlookStandIn {
   void ActivateExplorer(const std::shared_ptr<StandInExplorer>& explorer);
   // Raises Close, drops the window's page and temporary controls, and activates another window.
   void CloseExplorer(const std::shared_ptr<StandInExplorer>& explorer);
+  // A right click on the window's selected items: the command bars update (OnUpdate) before the
+  // item context menu ("Context Menu") shows; returns that menu as a person sees it.
+  std::string ShowItemContextMenu(const std::shared_ptr<StandInExplorer>& explorer);
   // The folder's Properties dialog opens: raises OptionsPagesAdd with fresh pages.
   std::shared_ptr<StandInPropertyPages> OpenFolderProperties(const host::FolderPtr& folder);
 

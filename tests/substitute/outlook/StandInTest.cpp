@@ -189,6 +189,32 @@ TEST_F(StandInTest, CommandBarLookupsFailAsTheHostDoes) {
   EXPECT_EQ(second->CommandBars()->Item("Standard")->FindControl(0, "KovelinEnable"), nullptr);
 }
 
+TEST_F(StandInTest, ContextMenuOfTheSelectedItems) {
+  auto explorer = standIn_->OpenExplorer(Folder("\\\\Mailbox\\Inbox"));
+  explorer->Select({2, 4});
+  auto selection = explorer->Selection();
+  ASSERT_EQ(selection->Count(), 2);
+  EXPECT_NE(ErrorOf([&] { selection->Item(3); }), 0);
+  auto safe = host::CreateObjectAs<host::SafeMailItem>("Redemption.SafeMailItem");
+  safe->SetItem(selection->Item(2));
+  EXPECT_EQ(safe->Property("SenderName"), Variant("\u00C9lise Dorn"));
+  // Add-ins build their entries while the bars update, just before the menu shows.
+  explorer->CommandBars()->OnUpdate.Connect([&] {
+    auto menu = explorer->CommandBars()->Item("Context Menu");
+    if (menu->FindControl(host::msoControlPopup, "KovelinCreate")) return;
+    auto popup = menu->Controls()->Add(host::msoControlPopup, true);
+    popup->SetCaption("Create Tab by Sender");
+    popup->SetTag("KovelinCreate");
+    popup->Controls()->Add(host::msoControlButton, true)->SetCaption("Top");
+  });
+  EXPECT_EQ(standIn_->ShowItemContextMenu(explorer),
+            "Context Menu:\n  [Create Tab by Sender]\n    [Top]\n");
+  EXPECT_EQ(standIn_->ShowItemContextMenu(explorer),
+            "Context Menu:\n  [Create Tab by Sender]\n    [Top]\n");
+  explorer->SetCurrentFolder(Folder("\\\\Mailbox\\Tasks"));
+  EXPECT_EQ(explorer->Selection()->Count(), 0);
+}
+
 TEST_F(StandInTest, ViewsCarryTheirFilterAndCanBeCopiedSavedAndDeleted) {
   auto inbox = Folder("\\\\Mailbox\\Inbox");
   auto views = inbox->Views();
