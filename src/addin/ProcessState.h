@@ -7,6 +7,8 @@
 #include <string>
 
 #include "addin/CLibZenquor.h"
+#include "host/Application.h"
+#include "host/Cdo.h"
 #include "platform/CHtmlHelp.h"
 #include "platform/CRegistry.h"
 
@@ -14,6 +16,9 @@ namespace kov {
 
 struct ProcessState {
   // Shared objects, created at start-up and released at shut-down in a fixed order.
+  host::ApplicationPtr gobjOLApp;
+  // The CDO session for hidden messages, made and logged on at its first use.
+  std::shared_ptr<host::CdoSession> gobjCDO;
   std::shared_ptr<CLibZenquor> gobjLib;
   std::shared_ptr<CHtmlHelp> gobjHelp;
   std::shared_ptr<CRegistry> gobjRegistry;
@@ -24,6 +29,32 @@ struct ProcessState {
   // The add-in's base key and its folders key, both ending in a backslash.
   std::string gstrRegPath;
   std::string gstrRegFolders;
+
+  // Display names of the default folders, read at start-up.
+  std::string gstrSentItems;
+  std::string gstrDeletedItems;
+  std::string gstrDrafts;
+  std::string gstrInbox;
+  std::string gstrOutbox;
+  std::string gstrJunk;
+  // Deleted Items, Drafts, Junk E-mail, Outbox, Journal, Conflicts, Sync Issues and Server
+  // Failures, joined without a separator: folders never offered tab bars.
+  std::string gstrExcludedFolders;
+
+  // Explorer integration.
+  bool ReselectInProgress = false;
+  bool ReselectPending = false;
+  bool PromptPending = false;
+  bool QuickStartRunning = false;
+  bool TabsToggling = false;
+
+  // What the next tick of the deferral timer runs: 0 folder properties (of DeferredFolder),
+  // 1 general options, 2 first-entry prompt, 3 reselect the active folder.
+  int16_t DeferredActionCode = 0;
+  host::FolderPtr DeferredFolder;
+  // The folder the first-entry prompt asks about.
+  std::string gstrQuickEntryID;
+  std::string gstrQuickFolderName;
 };
 
 // The current process state. Raises (std::logic_error) when none is installed.

@@ -266,6 +266,19 @@ std::string Join(const std::vector<std::string>& parts, std::string_view delimit
   return out;
 }
 
+int32_t Val(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  int64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = std::min<int64_t>(value * 10 + (text[i] - '0'), 2147483648LL);
+  }
+  if (negative) value = -value;
+  return static_cast<int32_t>(std::clamp<int64_t>(value, -2147483648LL, 2147483647LL));
+}
+
 int TextCompare(std::string_view a, std::string_view b) {
   const std::u32string fa = Fold(ToCodePoints(a));
   const std::u32string fb = Fold(ToCodePoints(b));

@@ -60,6 +60,10 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
                                Compare compare = Compare::Binary);
 std::string Join(const std::vector<std::string>& parts, std::string_view delimiter = " ");
 
+// VB's Val for whole numbers: leading blanks skipped, an optional sign, then the digits up to the
+// first other character; 0 when there are none. Never raises.
+int32_t Val(std::string_view text);
+
 // Equality and ordering that ignore letter case (VB's text comparison).
 bool TextEquals(std::string_view a, std::string_view b);
 int TextCompare(std::string_view a, std::string_view b);
