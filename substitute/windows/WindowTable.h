@@ -12,6 +12,9 @@ class WindowTable : public os::WindowApi {
  public:
   bool IsWindow(int32_t hwnd) const override { return live_.count(hwnd) > 0; }
 
+  int32_t CreateHandle() override { return Create(); }
+  void DestroyHandle(int32_t hwnd) override { Destroy(hwnd); }
+
   // A new handle, live until Destroy.
   int32_t Create() {
     const int32_t hwnd = next_;
