@@ -9,7 +9,8 @@ namespace {
 
 void RequireUsable(const Control& control) {
   if (!control.Enabled || !control.Visible) {
-    throw FormError("\"" + WithoutAccelerator(control.Caption.empty() ? control.Name() : control.Caption) +
+    throw FormError("\"" +
+                    WithoutAccelerator(control.Caption.empty() ? control.Name() : control.Caption) +
                     "\" cannot be used: it is " + (control.Visible ? "disabled" : "hidden"));
   }
 }
@@ -101,7 +102,8 @@ void ListBox::SetListIndex(int32_t index) {
 void ListBox::Describe(std::string& out) const {
   out += "  " + Name() + ":" + DisabledMark() + "\n";
   for (size_t i = 0; i < items_.size(); ++i) {
-    out += std::string(static_cast<int32_t>(i) == listIndex_ ? "  > " : "    ") + OneLine(items_[i]) + "\n";
+    out += std::string(static_cast<int32_t>(i) == listIndex_ ? "  > " : "    ") +
+           OneLine(items_[i]) + "\n";
   }
 }
 

@@ -43,8 +43,8 @@ std::vector<std::string> MessageBoxRequest::Buttons() const {
 
 int32_t MessageBoxRequest::AnswerOf(const std::string& caption) {
   static const std::pair<const char*, int32_t> kAnswers[] = {
-      {"OK", vbOK},       {"Cancel", vbCancel}, {"Abort", vbAbort}, {"Retry", vbRetry},
-      {"Ignore", vbIgnore}, {"Yes", vbYes},     {"No", vbNo}};
+      {"OK", vbOK},         {"Cancel", vbCancel}, {"Abort", vbAbort}, {"Retry", vbRetry},
+      {"Ignore", vbIgnore}, {"Yes", vbYes},       {"No", vbNo}};
   for (const auto& [name, answer] : kAnswers) {
     if (TextEquals(name, caption)) return answer;
   }

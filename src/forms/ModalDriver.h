@@ -52,7 +52,7 @@ struct MessageBoxRequest {
 struct FileDialogRequest {
   bool save = false;
   std::string title;
-  std::string filter;       // "Settings (*.cfg)|*.cfg"
+  std::string filter;  // "Settings (*.cfg)|*.cfg"
   std::string initialDir;
   std::string fileName;
 };

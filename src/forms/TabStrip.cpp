@@ -59,8 +59,10 @@ void StripTabs::Remove(int32_t index) {
   Item(index);
   tabs_.erase(tabs_.begin() + (index - 1));
   Renumber();
-  if (strip_->selected_ > Count()) strip_->selected_ = Count();
-  else if (strip_->selected_ > index) --strip_->selected_;
+  if (strip_->selected_ > Count())
+    strip_->selected_ = Count();
+  else if (strip_->selected_ > index)
+    --strip_->selected_;
 }
 
 void StripTabs::Clear() {
@@ -75,9 +77,7 @@ void StripTabs::Renumber() {
 TabStrip::TabStrip(Form* owner, std::string name, TabPlacement placement)
     : Control(owner, std::move(name)), Placement(placement) {}
 
-StripTab* TabStrip::SelectedItem() {
-  return selected_ == 0 ? nullptr : &tabs_.Item(selected_);
-}
+StripTab* TabStrip::SelectedItem() { return selected_ == 0 ? nullptr : &tabs_.Item(selected_); }
 
 void TabStrip::Select(int32_t index) {
   tabs_.Item(index);

@@ -52,7 +52,8 @@ class StripTabs {
   // 1-based; raises error 35600 outside 1..Count.
   StripTab& Item(int32_t index);
   // Inserts at a 1-based position; a position beyond the count appends.
-  StripTab& Add(int32_t position, const std::string& key, const std::string& caption, int32_t image);
+  StripTab& Add(int32_t position, const std::string& key, const std::string& caption,
+                int32_t image);
   void Remove(int32_t index);
   void Clear();
 
@@ -102,7 +103,9 @@ class TabStrip : public Control {
   friend class StripTab;
   friend class StripTabs;
   void Layout();
-  bool Vertical() const { return Placement == TabPlacement::Left || Placement == TabPlacement::Right; }
+  bool Vertical() const {
+    return Placement == TabPlacement::Left || Placement == TabPlacement::Right;
+  }
 
   StripTabs tabs_{this};
   int32_t selected_ = 0;

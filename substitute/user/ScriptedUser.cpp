@@ -70,7 +70,8 @@ void ScriptedUser::Perform(Form& form, const Action& action) {
     if (TextEquals(button, "Enter")) return form.PressEnter();
     if (TextEquals(button, "Close")) return form.CloseByFrame();
     Button* target = form.FindButton(button);
-    if (target == nullptr) throw FormError("\"" + form.Caption + "\" has no button \"" + button + "\"");
+    if (target == nullptr)
+      throw FormError("\"" + form.Caption + "\" has no button \"" + button + "\"");
     return target->PerformClick();
   }
   Control* control = form.FindControl(action.control);

@@ -8,6 +8,7 @@
 namespace kov::testing {
 
 AddinSession::AddinSession(const std::string& version) {
+  user_.Transcript = [this](const std::string& text) { transcript_ += text + "\n"; };
   state_.gobjLib = std::make_shared<CLibZenquor>();
   state_.gobjLib->Init(substitute::DlModules::kAddinModule, nullptr, 0);
   state_.gobjRegistry = std::make_shared<CRegistry>();

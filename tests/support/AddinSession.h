@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "forms/ModalDriver.h"
 #include "host/ClassRegistry.h"
 #include "outlook/OutlookStandIn.h"
 #include "support/TestSession.h"
+#include "user/ScriptedUser.h"
 
 namespace kov::testing {
 
@@ -28,9 +30,13 @@ class AddinSession : public TestSession {
 
   host::ClassRegistry classes_;
   std::unique_ptr<outlook::OutlookStandIn> outlook_;
+  // The person: queue answers with user_.Answer; what was shown collects in transcript_.
+  substitute::ScriptedUser user_;
+  std::string transcript_;
 
  private:
   host::ScopedClassRegistry scopedClasses_{classes_};
+  forms::ScopedModalDriver scopedUser_{user_};
 };
 
 }  // namespace kov::testing
