@@ -9,9 +9,9 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default
 
-# Until the simulator program exists, the main job is the suite's start-up smoke scenario.
+# The main job: the simulator's built-in scenario on the sample store.
 run: build
-	ctest --preset default -R Smoke --verbose
+	./build/bin/kovelin-sim demo
 
 test: build
 	ctest --preset default

@@ -256,6 +256,31 @@ class Parser {
 RegFileError::RegFileError(const std::string& file, int line, const std::string& what)
     : std::runtime_error(file + ", line " + std::to_string(line) + ": " + what), line_(line) {}
 
+std::string FormatRegKey(const RegTree& tree, const std::string& fullPath) {
+  std::string path = fullPath;
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  const size_t slash = path.find('\\');
+  const std::string rootName = path.substr(0, slash);
+  const RegNode* node = nullptr;
+  for (size_t r = 0; r < 3; ++r) {
+    if (CompareRegNames(rootName, kRegRoots[r].name) == 0) node = &tree.roots[r];
+  }
+  if (node == nullptr) return "";
+  std::string shown = node->name;
+  size_t start = slash == std::string::npos ? path.size() : slash + 1;
+  while (start < path.size()) {
+    const size_t end = path.find('\\', start);
+    node = node->Child(path.substr(start, end - start));
+    if (node == nullptr) return "";
+    shown += "\\" + node->name;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  std::string out;
+  FormatKey(*node, shown, out);
+  return out;
+}
+
 RegTree ParseRegFile(const std::string& text, const std::string& fileName) {
   return Parser(fileName).Parse(text);
 }

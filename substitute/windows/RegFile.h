@@ -25,5 +25,8 @@ RegTree ParseRegFile(const std::string& text, const std::string& fileName);
 
 // Writes every key (empty ones too, so that they survive) in REGEDIT4 form.
 std::string FormatRegFile(const RegTree& tree);
+// One key ("HKEY_CURRENT_USER\Software\…", letter case ignored) and its sub-keys, as sections
+// without the file's header; "" when the key does not exist.
+std::string FormatRegKey(const RegTree& tree, const std::string& fullPath);
 
 }  // namespace kov::substitute

@@ -18,7 +18,8 @@ bool IsRoot(RegKey key) { return key >= 0x80000000u && key <= 0x80000002u; }
 
 }  // namespace
 
-RegFileRegistry::RegFileRegistry(std::string path) : path_(std::move(path)) {
+RegFileRegistry::RegFileRegistry(std::string path, bool saveOnChange)
+    : path_(std::move(path)), saveOnChange_(saveOnChange) {
   if (path_.empty()) return;
   const auto fsPath = FsPath(path_);
   std::error_code ec;
@@ -30,6 +31,15 @@ RegFileRegistry::RegFileRegistry(std::string path) : path_(std::move(path)) {
 }
 
 std::string RegFileRegistry::Export() const { return FormatRegFile(tree_); }
+
+std::string RegFileRegistry::ExportKey(const std::string& fullPath) const {
+  if (fullPath.empty()) return Export();
+  return FormatRegKey(tree_, fullPath);
+}
+
+void RegFileRegistry::Save() {
+  if (!path_.empty() && !WriteFile()) throw RegFileError(path_, 0, "the file cannot be written");
+}
 
 const RegFileRegistry::Handle* RegFileRegistry::HandleOf(RegKey key) const {
   static const Handle roots[3] = {{0x80000000u, {}, kKeyAllAccess},
@@ -235,7 +245,13 @@ int32_t RegFileRegistry::QueryInfoKey(RegKey key, uint32_t* subKeys, uint32_t* m
 }
 
 int32_t RegFileRegistry::Persist(RegTree before) {
-  if (path_.empty()) return kErrorSuccess;
+  if (path_.empty() || !saveOnChange_) return kErrorSuccess;
+  if (WriteFile()) return kErrorSuccess;
+  tree_ = std::move(before);
+  return kErrorWriteFault;
+}
+
+bool RegFileRegistry::WriteFile() const {
   // Written beside the file and renamed over it, so that a failure at any point leaves either
   // the old or the new file whole.
   const auto target = FsPath(path_);
@@ -245,19 +261,15 @@ int32_t RegFileRegistry::Persist(RegTree before) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << Export();
     out.flush();
-    if (!out) {
-      tree_ = std::move(before);
-      return kErrorWriteFault;
-    }
+    if (!out) return false;
   }
   std::error_code ec;
   std::filesystem::rename(temporary, target, ec);
   if (ec) {
     std::filesystem::remove(temporary, ec);
-    tree_ = std::move(before);
-    return kErrorWriteFault;
+    return false;
   }
-  return kErrorSuccess;
+  return true;
 }
 
 }  // namespace kov::substitute

@@ -15,8 +15,15 @@ class RegFileRegistry : public os::RegistryApi {
  public:
   // Loads `path` when it exists (a malformed file raises RegFileError and is left untouched);
   // a missing file starts an empty registry that is written at the first change. An empty path
-  // keeps the registry in memory only.
-  explicit RegFileRegistry(std::string path = "");
+  // keeps the registry in memory only. With saveOnChange false, changes stay in memory until
+  // Save, so that a run can end without touching the file.
+  explicit RegFileRegistry(std::string path = "", bool saveOnChange = true);
+
+  // Writes the file now (atomically); raises RegFileError when it cannot be written.
+  void Save();
+  // One key and its sub-keys in REGEDIT4 form ("" when the key does not exist); an empty path
+  // gives the whole registry.
+  std::string ExportKey(const std::string& fullPath) const;
 
   const std::string& Path() const { return path_; }
   // The registry's contents as the file holds them.
@@ -57,9 +64,11 @@ class RegFileRegistry : public os::RegistryApi {
                os::RegKey* result);
   // Writes the file after a change; on failure the change is undone.
   int32_t Persist(RegTree before);
+  bool WriteFile() const;
   static int32_t CopyName(const std::string& source, char* name, uint32_t* nameChars);
 
   std::string path_;
+  bool saveOnChange_ = true;
   RegTree tree_;
   std::map<os::RegKey, Handle> handles_;
   os::RegKey nextHandle_ = 0x1000;

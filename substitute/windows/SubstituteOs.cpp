@@ -2,8 +2,8 @@
 
 namespace kov::substitute {
 
-SubstituteOs::SubstituteOs(const SubstituteOsOptions& options)
-    : registry_(std::make_unique<RegFileRegistry>(options.registryFile)),
+SubstituteOs::SubstituteOs(const SubstituteOsOptions& options, bool saveRegistryOnChange)
+    : registry_(std::make_unique<RegFileRegistry>(options.registryFile, saveRegistryOnChange)),
       modules_(options.addinPath, options.libraryFolders) {}
 
 os::OsServices SubstituteOs::Services() {

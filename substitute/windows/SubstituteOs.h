@@ -28,7 +28,8 @@ struct SubstituteOsOptions {
 
 class SubstituteOs {
  public:
-  explicit SubstituteOs(const SubstituteOsOptions& options);
+  // With saveRegistryOnChange false the registry file is written only by Registry().Save().
+  explicit SubstituteOs(const SubstituteOsOptions& options, bool saveRegistryOnChange = true);
 
   os::OsServices Services();
 

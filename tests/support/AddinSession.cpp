@@ -1,5 +1,6 @@
 #include "support/AddinSession.h"
 
+#include "addin/DefaultFolders.h"
 #include "addin/ProcessState.h"
 #include "outlook/StandInFolder.h"
 #include "support/SmallStore.h"
@@ -32,22 +33,7 @@ void AddinSession::StartOutlook(const std::string& version) {
   outlook_->RegisterClasses(classes_);
   state_.gobjOLApp = outlook_->Application();
   state_.gboolOutlook2003 = version != "10.0";
-  auto ns = outlook_->NameSpace();
-  state_.gstrSentItems = ns->GetDefaultFolder(5)->Name();
-  state_.gstrDeletedItems = ns->GetDefaultFolder(3)->Name();
-  state_.gstrDrafts = ns->GetDefaultFolder(16)->Name();
-  state_.gstrInbox = ns->GetDefaultFolder(6)->Name();
-  state_.gstrOutbox = ns->GetDefaultFolder(4)->Name();
-  state_.gstrJunk = ns->GetDefaultFolder(23)->Name();
-  state_.gstrExcludedFolders =
-      state_.gstrDeletedItems + state_.gstrDrafts + state_.gstrJunk + state_.gstrOutbox;
-  for (int32_t number : {11, 19, 20, 22}) {
-    try {
-      state_.gstrExcludedFolders += ns->GetDefaultFolder(number)->Name();
-    } catch (...) {
-      // A folder the host does not have adds nothing.
-    }
-  }
+  ReadDefaultFolderNames(outlook_->NameSpace());
 }
 
 host::FolderPtr AddinSession::Folder(const std::string& path) const {

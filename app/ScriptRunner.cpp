@@ -1,0 +1,368 @@
+#include "ScriptRunner.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+
+#include "base/ComError.h"
+#include "base/Text.h"
+#include "base/TextFile.h"
+#include "options/frmFirstEnableAsk.h"
+#include "options/frmOptions.h"
+#include "outlook/StandInViewControl.h"
+#include "windows/RecordingHtmlHelp.h"
+
+namespace kov::sim {
+namespace {
+
+// Bad input: the run stops with exit code 2 and the profile is left alone.
+struct BadInput : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+// A failing line: exit code 1.
+struct LineFailed : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct Syntax {
+  size_t minArgs;
+  size_t maxArgs;
+  bool restIsText;  // the argument is the rest of the line as written
+};
+
+const std::map<std::string, Syntax>& Commands() {
+  static const std::map<std::string, Syntax> commands = {
+      {"explorer", {1, 2, false}},  {"enter", {1, 1, false}},        {"view", {1, 1, false}},
+      {"select", {1, 1000, false}}, {"context-menu", {0, 0, false}}, {"click", {1, 1, false}},
+      {"answer", {2, 2, false}},    {"type", {3, 3, false}},         {"wait", {1, 1, false}},
+      {"show", {1, 2, false}},      {"expect", {1, 1, true}},        {"expect-not", {1, 1, true}},
+      {"options", {0, 0, false}},   {"prompt", {1, 1, false}},
+  };
+  return commands;
+}
+
+bool IsNumber(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string ShowControls(const std::string& prefix, const outlook::StandInControls& controls) {
+  std::string out;
+  for (const auto& control : controls.Entries()) {
+    out += prefix + control->Caption();
+    if (!control->Enabled()) out += " [disabled]";
+    if (!control->Visible()) out += " [hidden]";
+    if (control->Type() == host::msoControlButton && control->State() == host::msoButtonDown) {
+      out += " [down]";
+    }
+    out += "\n";
+    if (control->Type() == host::msoControlPopup) {
+      out +=
+          ShowControls(prefix + control->Caption() + "/",
+                       *std::dynamic_pointer_cast<outlook::StandInControls>(control->Controls()));
+    }
+  }
+  return out;
+}
+
+std::shared_ptr<outlook::StandInControl> FindControl(const outlook::StandInControls& controls,
+                                                     const std::string& caption) {
+  for (const auto& control : controls.Entries()) {
+    if (TextEquals(control->Caption(), caption) ||
+        TextEquals(Replace(control->Caption(), "&", ""), Replace(caption, "&", ""))) {
+      return control;
+    }
+    if (control->Type() == host::msoControlPopup) {
+      auto inner = std::dynamic_pointer_cast<outlook::StandInControls>(control->Controls());
+      if (auto found = FindControl(*inner, caption)) return found;
+    }
+  }
+  return nullptr;
+}
+
+std::string FileText(const std::string& path) {
+  try {
+    std::string text;
+    for (const auto& line : ReadTextLines(path)) text += line + "\n";
+    return text;
+  } catch (const ComError&) {
+    return "";
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitScriptWords(const std::string& line) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t') {
+      ++i;
+      continue;
+    }
+    if (line[i] == '"') {
+      const size_t close = line.find('"', i + 1);
+      if (close == std::string::npos) throw std::invalid_argument("a quote is not closed");
+      words.push_back(line.substr(i + 1, close - i - 1));
+      i = close + 1;
+      continue;
+    }
+    const size_t end = line.find_first_of(" \t", i);
+    words.push_back(line.substr(i, end == std::string::npos ? std::string::npos : end - i));
+    i = end == std::string::npos ? line.size() : end;
+  }
+  return words;
+}
+
+ScriptRunner::ScriptRunner(Simulator& simulator, std::ostream& out) : sim_(simulator), out_(out) {
+  sim_.User().Transcript = [this](const std::string& text) { Print(text); };
+}
+
+void ScriptRunner::Print(const std::string& text) {
+  std::string line = text;
+  if (!line.empty() && line.back() != '\n') line += "\n";
+  output_ += line;
+  out_ << line;
+}
+
+std::optional<std::vector<ScriptRunner::Line>> ScriptRunner::Parse(
+    const std::vector<std::string>& lines, std::ostream& out) {
+  std::vector<Line> script;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Line line;
+    line.number = static_cast<int>(i + 1);
+    line.text = Trim(lines[i]);
+    if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+    if (line.text.empty() || line.text[0] == '#') continue;
+    try {
+      line.words = SplitScriptWords(line.text);
+    } catch (const std::invalid_argument& e) {
+      out << "line " << line.number << ": " << e.what() << ": " << line.text << "\n";
+      return std::nullopt;
+    }
+    const auto command = Commands().find(line.words[0]);
+    if (command == Commands().end()) {
+      out << "line " << line.number << ": unknown command \"" << line.words[0] << "\"\n";
+      return std::nullopt;
+    }
+    const size_t space = line.text.find_first_of(" \t");
+    line.rest = space == std::string::npos ? "" : LTrim(line.text.substr(space + 1));
+    const size_t args =
+        command->second.restIsText ? (line.rest.empty() ? 0 : 1) : line.words.size() - 1;
+    if (args < command->second.minArgs || args > command->second.maxArgs) {
+      out << "line " << line.number << ": wrong number of arguments for \"" << line.words[0]
+          << "\"\n";
+      return std::nullopt;
+    }
+    script.push_back(std::move(line));
+  }
+  return script;
+}
+
+int ScriptRunner::Run(const std::vector<Line>& script) {
+  for (const Line& line : script) {
+    out_ << "> " << line.text << "\n";
+    output_.clear();
+    try {
+      Execute(line);
+      sim_.Loop().DoEvents();
+    } catch (const BadInput& e) {
+      out_ << "line " << line.number << ": " << e.what() << "\n";
+      return kRunBadInput;
+    } catch (const LineFailed& e) {
+      out_ << "line " << line.number << " failed: " << e.what() << "\n";
+      return kRunFailed;
+    } catch (const ComError& e) {
+      out_ << "line " << line.number << " failed: " << e.Description() << " (" << e.Number()
+           << ")\n";
+      return kRunFailed;
+    }
+    if (sim_.User().Failure()) {
+      out_ << "line " << line.number << " failed: " << *sim_.User().Failure() << "\n";
+      return kRunFailed;
+    }
+    if (line.words[0] != "expect" && line.words[0] != "expect-not") lastOutput_ = output_;
+  }
+  for (const auto& title : sim_.User().Unused()) {
+    out_ << "note: an answer queued for \"" << title << "\" was not used\n";
+  }
+  return kRunPassed;
+}
+
+std::shared_ptr<outlook::StandInExplorer> ScriptRunner::Active() {
+  auto active = std::dynamic_pointer_cast<outlook::StandInExplorer>(
+      sim_.Outlook().Application()->ActiveExplorer());
+  if (!active) throw BadInput("no explorer is open");
+  return active;
+}
+
+std::shared_ptr<outlook::StandInExplorer> ScriptRunner::ExplorerNumber(const std::string& text) {
+  const auto& explorers = sim_.Outlook().World().explorers;
+  if (!IsNumber(text) || Val(text) < 1 || Val(text) > static_cast<int32_t>(explorers.size())) {
+    throw BadInput("there is no explorer " + text);
+  }
+  return explorers[static_cast<size_t>(Val(text) - 1)];
+}
+
+host::FolderPtr ScriptRunner::FolderAt(const std::string& path) {
+  auto folder = sim_.Outlook().FolderByPath(path);
+  if (!folder) throw BadInput("there is no folder " + path);
+  return folder;
+}
+
+void ScriptRunner::Explorer(const Line& line) {
+  const std::string& verb = line.words[1];
+  if (verb == "open") {
+    host::FolderPtr folder =
+        line.words.size() > 2 ? FolderAt(line.words[2])
+                              : sim_.Outlook().NameSpace()->GetDefaultFolder(host::olFolderInbox);
+    sim_.Outlook().OpenExplorer(folder);
+    Print("explorer " + std::to_string(sim_.Outlook().World().explorers.size()) + " shows " +
+          folder->FolderPath());
+  } else if (verb == "activate" && line.words.size() == 3) {
+    sim_.Outlook().ActivateExplorer(ExplorerNumber(line.words[2]));
+  } else if (verb == "close") {
+    auto explorer = line.words.size() > 2 ? ExplorerNumber(line.words[2]) : Active();
+    sim_.Outlook().CloseExplorer(explorer);
+    Print("explorers open: " + std::to_string(sim_.Outlook().World().explorers.size()));
+  } else {
+    throw BadInput("explorer takes open [FOLDERPATH], activate N or close [N]");
+  }
+}
+
+void ScriptRunner::Click(const std::string& caption) {
+  auto explorer = Active();
+  for (const auto& bar : explorer->Bars()->Bars()) {
+    if (auto control = FindControl(*bar->Entries(), caption)) {
+      Print("clicked " + bar->Name() + "/" + control->Caption());
+      control->Execute();
+      return;
+    }
+  }
+  throw LineFailed("no command-bar control \"" + caption + "\" in the active explorer");
+}
+
+void ScriptRunner::Show(const Line& line) {
+  const std::string& what = line.words[1];
+  const std::string argument = line.words.size() > 2 ? line.words[2] : "";
+  if (what == "explorers") {
+    const auto& explorers = sim_.Outlook().World().explorers;
+    const auto active = sim_.Outlook().Application()->ActiveExplorer();
+    for (size_t i = 0; i < explorers.size(); ++i) {
+      Print(std::to_string(i + 1) + ": " + explorers[i]->Folder()->Path() +
+            (explorers[i] == active ? " (active)" : ""));
+    }
+    if (explorers.empty()) Print("no explorers");
+  } else if (what == "folder") {
+    auto explorer = Active();
+    const outlook::FolderData& folder = *explorer->Folder();
+    Print("folder: " + folder.Path());
+    Print("type: " + std::to_string(folder.itemType));
+    Print("view: " + folder.currentView);
+    Print(folder.webViewOn ? "home page: on " + folder.webViewUrl : "home page: off");
+  } else if (what == "commandbars") {
+    std::string text;
+    for (const auto& bar : Active()->Bars()->Bars())
+      text += ShowControls(bar->Name() + "/", *bar->Entries());
+    Print(text.empty() ? "no controls" : text);
+  } else if (what == "registry") {
+    const std::string text = sim_.Os().Registry().ExportKey(argument);
+    if (text.empty()) throw BadInput("there is no registry key " + argument);
+    Print(text);
+  } else if (what == "hidden") {
+    auto folder = std::dynamic_pointer_cast<outlook::StandInFolder>(FolderAt(argument));
+    for (const auto& message : folder->Data()->hidden) {
+      Print(message.subject + ": " + Replace(message.body, "\r\n", "\\r\\n"));
+    }
+    if (folder->Data()->hidden.empty()) Print("no hidden messages");
+  } else if (what == "items") {
+    auto explorer = Active();
+    std::shared_ptr<host::ViewControl> view;
+    if (auto page = explorer->Page()) {
+      if (auto element = page->GetElementById("ViewCtlFolder")) {
+        view = std::dynamic_pointer_cast<host::ViewControl>(element->Object());
+      }
+    }
+    if (!view) {
+      // Without a home page the folder shows its items through the view's own filter.
+      auto plain = std::make_shared<outlook::StandInViewControl>(nullptr);
+      plain->Bind(explorer->Folder());
+      view = plain;
+    }
+    const auto items = view->VisibleItems();
+    Print("items: " + std::to_string(items.size()));
+    for (const auto& item : items) Print(item->Subject());
+  } else if (what == "filter") {
+    auto page = Active()->Page();
+    auto element = page ? page->GetElementById("ViewCtlFolder") : nullptr;
+    auto view = element ? std::dynamic_pointer_cast<host::ViewControl>(element->Object()) : nullptr;
+    Print(view ? "filter: " + view->Filter() : "filter: (no view control)");
+  } else if (what == "log") {
+    Print("LibZenquor.log:\n" + FileText(sim_.AddinFolder() + "/LibZenquor.log") + "Log.txt:\n" +
+          FileText(sim_.AddinFolder() + "/Log.txt"));
+  } else if (what == "helpcalls") {
+    for (const auto& call : sim_.Os().HtmlHelp().Calls())
+      Print(substitute::DescribeHtmlHelpCall(call));
+    if (sim_.Os().HtmlHelp().Calls().empty()) Print("no help calls");
+  } else {
+    throw BadInput(
+        "show takes explorers, folder, commandbars, registry [KEY], hidden FOLDERPATH, "
+        "items, filter, log or helpcalls");
+  }
+}
+
+void ScriptRunner::Execute(const Line& line) {
+  const std::string& command = line.words[0];
+  const auto& words = line.words;
+  if (command == "explorer") {
+    Explorer(line);
+  } else if (command == "enter") {
+    auto folder = FolderAt(words[1]);
+    auto explorer = Active();
+    explorer->SetCurrentFolder(folder);
+    Print("folder: " + explorer->Folder()->Path());
+  } else if (command == "view") {
+    Active()->SetCurrentView(words[1]);
+    Print("view: " + Active()->CurrentView());
+  } else if (command == "select") {
+    std::vector<int32_t> positions;
+    for (size_t i = 1; i < words.size(); ++i) {
+      if (!IsNumber(words[i])) throw BadInput("select takes item numbers");
+      positions.push_back(Val(words[i]));
+    }
+    try {
+      Active()->Select(positions);
+    } catch (const ComError&) {
+      throw BadInput("the folder has no such item");
+    }
+    Print("selected: " + std::to_string(positions.size()));
+  } else if (command == "context-menu") {
+    Print(sim_.Outlook().ShowItemContextMenu(Active()));
+  } else if (command == "click") {
+    Click(words[1]);
+  } else if (command == "answer") {
+    sim_.User().Answer(words[1], words[2]);
+  } else if (command == "type") {
+    sim_.User().Type(words[1], words[2], words[3]);
+  } else if (command == "wait") {
+    if (!IsNumber(words[1])) throw BadInput("wait takes milliseconds");
+    sim_.Loop().RunUntil([] { return false; }, Val(words[1]));
+  } else if (command == "show") {
+    Show(line);
+  } else if (command == "expect") {
+    if (lastOutput_.find(line.rest) == std::string::npos) {
+      throw LineFailed("expected to see: " + line.rest);
+    }
+  } else if (command == "expect-not") {
+    if (lastOutput_.find(line.rest) != std::string::npos) {
+      throw LineFailed("expected not to see: " + line.rest);
+    }
+  } else if (command == "options") {
+    frmOptions dialog;
+    dialog.ShowModal();
+  } else if (command == "prompt") {
+    Print("Result: " + std::to_string(AskFirstEnable(FolderAt(words[1]))));
+  }
+}
+
+}  // namespace kov::sim
