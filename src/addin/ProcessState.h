@@ -3,16 +3,20 @@
 // to shut-down, or a fresh one that a test installs.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "addin/CLibZenquor.h"
+#include "base/Collection.h"
 #include "host/Application.h"
 #include "host/Cdo.h"
 #include "platform/CHtmlHelp.h"
 #include "platform/CRegistry.h"
 
 namespace kov {
+
+class cExplorer;
 
 struct ProcessState {
   // Shared objects, created at start-up and released at shut-down in a fixed order.
@@ -22,6 +26,11 @@ struct ProcessState {
   std::shared_ptr<CLibZenquor> gobjLib;
   std::shared_ptr<CHtmlHelp> gobjHelp;
   std::shared_ptr<CRegistry> gobjRegistry;
+
+  // One wrapper per explorer window, keyed "Exp" and a running number.
+  Collection<std::shared_ptr<cExplorer>> gcolExplorers;
+  bool gcolExplorersCreated = false;
+  int16_t gintExplorerCount = 0;
 
   bool gboolOutlook2003 = false;
   bool gboolComponentsMissing = false;
@@ -42,6 +51,9 @@ struct ProcessState {
   std::string gstrExcludedFolders;
 
   // Explorer integration.
+  std::string ActiveExplorerKey;
+  // The strip position last clicked per bar (0..3 used).
+  std::array<int16_t, 5> SelectedTabs{};
   bool ReselectInProgress = false;
   bool ReselectPending = false;
   bool PromptPending = false;

@@ -25,6 +25,8 @@ MessageLoop& MessageLoop::Current() {
   return *loop;
 }
 
+void MessageLoop::Install(MessageLoop* loop) { CurrentSlot() = loop; }
+
 void MessageLoop::Post(std::function<void()> task) { tasks_.push_back(std::move(task)); }
 
 void MessageLoop::Register(Timer* timer) { timers_.push_back(timer); }

@@ -41,6 +41,8 @@ class MessageLoop {
 
   // The loop that timers created without one attach to.
   static MessageLoop& Current();
+  // Installs a loop for good (a loaded module takes its host's loop this way).
+  static void Install(MessageLoop* loop);
 
  private:
   friend class Timer;

@@ -63,6 +63,8 @@ ModalDriver& CurrentModalDriver() {
   return *driver;
 }
 
+void InstallModalDriver(ModalDriver* driver) { Current() = driver; }
+
 ScopedModalDriver::ScopedModalDriver(ModalDriver& driver) : previous_(Current()) {
   Current() = &driver;
 }

@@ -74,6 +74,8 @@ class ModalDriver {
 
 // The installed driver; raises (std::logic_error) when none is installed.
 ModalDriver& CurrentModalDriver();
+// Installs a driver for good (a loaded module takes its host's driver this way).
+void InstallModalDriver(ModalDriver* driver);
 
 class ScopedModalDriver {
  public:

@@ -29,7 +29,12 @@ bool ClassRegistry::IsRegistered(const std::string& progId) const {
 
 ObjectPtr ClassRegistry::CreateObject(const std::string& progId) const {
   const auto it = factories_.find(LCase(progId));
-  ObjectPtr object = it == factories_.end() ? nullptr : it->second();
+  ObjectPtr object;
+  if (it != factories_.end()) {
+    object = it->second();
+  } else if (fallback_) {
+    if (Factory factory = fallback_(progId)) object = factory();
+  }
   if (!object)
     throw ComError(kCantCreateObject, "Kovelin", "ActiveX component can't create object");
   return object;
@@ -40,6 +45,8 @@ ClassRegistry& Classes() {
   if (registry == nullptr) throw std::logic_error("no class registry is installed");
   return *registry;
 }
+
+void InstallClassRegistry(ClassRegistry* registry) { Current() = registry; }
 
 ScopedClassRegistry::ScopedClassRegistry(ClassRegistry& registry) : previous_(Current()) {
   Current() = &registry;

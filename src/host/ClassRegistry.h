@@ -17,6 +17,11 @@ class ClassRegistry {
   using Factory = std::function<ObjectPtr()>;
 
   void Register(const std::string& progId, Factory factory);
+  // Asked for a ProgID that is not registered: the factory of a class that the system's
+  // registration names (an in-process server loaded on demand), or an empty one.
+  void SetFallback(std::function<Factory(const std::string& progId)> fallback) {
+    fallback_ = std::move(fallback);
+  }
   void Unregister(const std::string& progId);
   bool IsRegistered(const std::string& progId) const;
 
@@ -26,10 +31,13 @@ class ClassRegistry {
 
  private:
   std::map<std::string, Factory> factories_;  // keys in lower case: ProgIDs ignore case
+  std::function<Factory(const std::string& progId)> fallback_;
 };
 
 // The process's class registry, installed by the program or a test.
 ClassRegistry& Classes();
+// Installs a registry for good (a loaded module takes its host's registry this way).
+void InstallClassRegistry(ClassRegistry* registry);
 
 class ScopedClassRegistry {
  public:

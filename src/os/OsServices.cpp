@@ -18,6 +18,8 @@ const OsServices& Os() {
   return *services;
 }
 
+void InstallOs(const OsServices* services) { CurrentServices() = services; }
+
 ScopedOs::ScopedOs(const OsServices& services) : previous_(CurrentServices()), services_(services) {
   CurrentServices() = &services_;
 }

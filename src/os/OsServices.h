@@ -28,6 +28,9 @@ struct OsServices {
 // The installed services. Raises (std::logic_error) when none are installed.
 const OsServices& Os();
 
+// Installs services for good (a loaded module takes its host's services this way).
+void InstallOs(const OsServices* services);
+
 // Installs services for its lifetime and restores the previous ones afterwards.
 class ScopedOs {
  public:
