@@ -5,11 +5,14 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "addin/dsrBrastow.h"
 #include "base/ComError.h"
 #include "base/Text.h"
 #include "base/TextFile.h"
 #include "options/frmFirstEnableAsk.h"
+#include "options/BrastowOptions.h"
 #include "options/frmOptions.h"
+#include "os/OsServices.h"
 #include "outlook/StandInViewControl.h"
 #include "windows/RecordingHtmlHelp.h"
 
@@ -37,7 +40,8 @@ const std::map<std::string, Syntax>& Commands() {
       {"select", {1, 1000, false}}, {"context-menu", {0, 0, false}}, {"click", {1, 1, false}},
       {"answer", {2, 2, false}},    {"type", {3, 3, false}},         {"wait", {1, 1, false}},
       {"show", {1, 2, false}},      {"expect", {1, 1, true}},        {"expect-not", {1, 1, true}},
-      {"options", {0, 0, false}},   {"prompt", {1, 1, false}},
+      {"options", {0, 0, false}},   {"prompt", {1, 1, false}},       {"start", {0, 1, false}},
+      {"quit", {0, 0, false}},      {"properties", {1, 1, false}},   {"reg", {2, 4, false}},
   };
   return commands;
 }
@@ -210,6 +214,56 @@ host::FolderPtr ScriptRunner::FolderAt(const std::string& path) {
   return folder;
 }
 
+void ScriptRunner::Registry(const Line& line) {
+  const auto& words = line.words;
+  const std::string verb = words[1];
+  if (words.size() < 3) throw BadInput("reg takes set KEY NAME DATA or delete KEY [NAME]");
+  const std::string& full = words[2];
+  const size_t slash = full.find('\\');
+  const std::string rootName = full.substr(0, slash);
+  const std::string path = slash == std::string::npos ? "" : full.substr(slash + 1);
+  os::RegKey root = 0;
+  if (rootName == "HKEY_CURRENT_USER") root = os::kHKeyCurrentUser;
+  if (rootName == "HKEY_LOCAL_MACHINE") root = os::kHKeyLocalMachine;
+  if (rootName == "HKEY_CLASSES_ROOT") root = os::kHKeyClassesRoot;
+  if (root == 0 || path.empty()) throw BadInput("reg needs a key under a root key: " + full);
+  os::RegistryApi& registry = *os::Os().registry;
+  const auto name = [&](size_t index) { return words[index] == "@" ? std::string() : ToAnsi(words[index]); };
+  if (verb == "set" && words.size() == 5) {
+    os::RegKey key = 0;
+    registry.CreateKey(root, ToAnsi(path), os::kKeyAllAccess, &key);
+    std::string data;
+    uint32_t type = os::kRegSz;
+    if (words[4].rfind("dword:", 0) == 0 && words[4].size() == 14) {
+      const auto number = static_cast<uint32_t>(std::stoul(words[4].substr(6), nullptr, 16));
+      type = os::kRegDword;
+      for (int i = 0; i < 4; ++i) data += static_cast<char>((number >> (8 * i)) & 0xFF);
+    } else {
+      data = ToAnsi(words[4]) + '\0';
+    }
+    registry.SetValue(key, name(3), type, reinterpret_cast<const uint8_t*>(data.data()),
+                      static_cast<uint32_t>(data.size()));
+    registry.CloseKey(key);
+    Print("set " + full + " " + words[3]);
+  } else if (verb == "delete" && (words.size() == 3 || words.size() == 4)) {
+    int32_t result = 0;
+    if (words.size() == 4) {
+      os::RegKey key = 0;
+      result = registry.OpenKey(root, ToAnsi(path), os::kKeyAllAccess, &key);
+      if (result == os::kErrorSuccess) {
+        result = registry.DeleteValue(key, name(3));
+        registry.CloseKey(key);
+      }
+    } else {
+      result = registry.DeleteSubKey(root, ToAnsi(path));
+    }
+    if (result != os::kErrorSuccess) throw BadInput("nothing to delete at " + full);
+    Print("deleted " + full + (words.size() == 4 ? " " + words[3] : ""));
+  } else {
+    throw BadInput("reg takes set KEY NAME DATA or delete KEY [NAME]");
+  }
+}
+
 void ScriptRunner::Explorer(const Line& line) {
   const std::string& verb = line.words[1];
   if (verb == "open") {
@@ -248,9 +302,18 @@ void ScriptRunner::Show(const Line& line) {
   if (what == "explorers") {
     const auto& explorers = sim_.Outlook().World().explorers;
     const auto active = sim_.Outlook().Application()->ActiveExplorer();
+    // The add-in publishes its connection object; it knows which wrapper serves which window.
+    std::shared_ptr<dsrBrastow> addIn;
+    try {
+      addIn = std::dynamic_pointer_cast<dsrBrastow>(
+          sim_.Outlook().Application()->COMAddIns()->Item(dsrBrastow::kProgId)->Object());
+    } catch (const ComError&) {
+      // Not loaded: no keys to show.
+    }
     for (size_t i = 0; i < explorers.size(); ++i) {
+      const std::string key = addIn ? addIn->KeyOfExplorer(explorers[i]) : "";
       Print(std::to_string(i + 1) + ": " + explorers[i]->Folder()->Path() +
-            (explorers[i] == active ? " (active)" : ""));
+            (key.empty() ? "" : " [" + key + "]") + (explorers[i] == active ? " (active)" : ""));
     }
     if (explorers.empty()) Print("no explorers");
   } else if (what == "folder") {
@@ -360,6 +423,23 @@ void ScriptRunner::Execute(const Line& line) {
   } else if (command == "options") {
     frmOptions dialog;
     dialog.ShowModal();
+  } else if (command == "start") {
+    if (words.size() > 1 && words[1] != "--no-window") throw BadInput("start takes --no-window");
+    for (const auto& report : sim_.Outlook().Start(words.size() == 1)) Print(report);
+    Print("explorers open: " + std::to_string(sim_.Outlook().World().explorers.size()));
+  } else if (command == "quit") {
+    sim_.Outlook().Quit();
+    Print("Outlook has shut down");
+  } else if (command == "properties") {
+    auto pages = sim_.Outlook().OpenFolderProperties(FolderAt(words[1]));
+    Print("pages added: " + std::to_string(pages->Count()));
+    for (const auto& page : pages->pages_) {
+      Print(std::string("page: ") + (std::dynamic_pointer_cast<BrastowOptions>(page.first)
+                                         ? "Kovelin.BrastowOptions"
+                                         : "another add-in's page"));
+    }
+  } else if (command == "reg") {
+    Registry(line);
   } else if (command == "prompt") {
     Print("Result: " + std::to_string(AskFirstEnable(FolderAt(words[1]))));
   }

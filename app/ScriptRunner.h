@@ -37,6 +37,7 @@ class ScriptRunner {
  private:
   void Execute(const Line& line);
   void Explorer(const Line& line);
+  void Registry(const Line& line);
   void Show(const Line& line);
   void Click(const std::string& caption);
 

@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "Installer.h"
 #include "addin/DefaultFolders.h"
 #include "base/ComError.h"
 #include "base/TextFile.h"
 #include "outlook/SampleStore.h"
 #include "outlook/StoreFile.h"
+#include "windows/ComServerLoader.h"
 #include "windows/DlModules.h"
 
 namespace kov::sim {
@@ -32,6 +34,13 @@ Simulator::Simulator(const SimulatorOptions& options) : options_(options) {
   outlookOptions.version = options_.version;
   outlook_ = std::make_unique<outlook::OutlookStandIn>(std::move(stores), outlookOptions);
   outlook_->RegisterClasses(classes_);
+  host::ComServerHost services;
+  services.os = &kov::os::Os();
+  services.classes = &classes_;
+  services.loop = &loop_;
+  services.modalDriver = &user_;
+  substitute::InstallComServerLoader(classes_, services);
+  if (!options_.programFolder.empty()) InstallAddin(options_.programFolder, addinFolder_);
 
   // The add-in's shared objects as start-up makes them.
   state_.gobjOLApp = outlook_->Application();
@@ -50,6 +59,7 @@ Simulator::Simulator(const SimulatorOptions& options) : options_(options) {
 }
 
 Simulator::~Simulator() {
+  outlook_->Quit();
   state_.gobjCDO.reset();
   state_.gobjOLApp.reset();
   state_.DeferredFolder.reset();

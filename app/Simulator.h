@@ -24,6 +24,8 @@ struct SimulatorOptions {
   std::string version = "11.0";
   // Folders to load the maker's library from, after the add-in's folder.
   std::vector<std::string> libraryFolders;
+  // Where the build put the add-in's module and home page, installed into the profile.
+  std::string programFolder;
 };
 
 class Simulator {

@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
   TemporaryProfile temporary;
   if (options.profile.empty()) options.profile = temporary.Path();
   options.libraryFolders = {ProgramFolder()};
+  options.programFolder = ProgramFolder();
   try {
     Simulator simulator(options);
     ScriptRunner runner(simulator, std::cout);

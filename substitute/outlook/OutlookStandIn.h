@@ -7,6 +7,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/ClassRegistry.h"
 #include "outlook/StandInApplication.h"
@@ -41,6 +43,15 @@ class OutlookStandIn {
 
   void RegisterClasses(host::ClassRegistry& registry) const;
 
+  // Starts as the host does: with a window on the Inbox (or none), then loads the add-ins that
+  // HKEY_CURRENT_USER\Software\Microsoft\Office\Outlook\Addins lists with LoadBehavior 3
+  // (creating each by its ProgID and connecting it), then shows the window. Returns one line per
+  // add-in saying how it went.
+  std::vector<std::string> Start(bool withWindow);
+  // Shuts down as the host does: every window closes, then each add-in hears OnBeginShutdown
+  // and OnDisconnection and is released.
+  void Quit();
+
   // Opens a window on a folder: raises NewExplorer, then makes it the active window (Activate).
   std::shared_ptr<StandInExplorer> OpenExplorer(const host::FolderPtr& folder);
   void ActivateExplorer(const std::shared_ptr<StandInExplorer>& explorer);
@@ -62,6 +73,10 @@ class OutlookStandIn {
   std::set<std::string> missingClasses_;
   // The bars of the last window closed, so that a later window keeps their lasting controls.
   std::shared_ptr<StandInCommandBars> lastBars_;
+  std::vector<std::pair<std::string, host::ObjectPtr>> addIns_;
 };
+
+// Where the host finds its add-ins, under the current user.
+inline constexpr const char* kAddinsKey = "Software\\Microsoft\\Office\\Outlook\\Addins";
 
 }  // namespace kov::outlook

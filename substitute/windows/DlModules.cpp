@@ -25,14 +25,24 @@ os::LibraryHandle DlModules::OpenLibrary(const std::string& fileName) {
   const std::string key = LCase(fileName);
   if (const auto it = loaded_.find(key); it != loaded_.end()) return it->second;
   std::string stem = fileName;
-  if (stem.size() > 4 && TextEquals(stem.substr(stem.size() - 4), ".dll")) {
-    stem.resize(stem.size() - 4);
+  for (const char* extension : {".dll", ".so"}) {
+    const size_t length = std::string(extension).size();
+    if (stem.size() > length && TextEquals(stem.substr(stem.size() - length), extension)) {
+      stem.resize(stem.size() - length);
+    }
   }
-  std::vector<std::string> folders{os::FolderOf(addinPath_)};
-  folders.insert(folders.end(), libraryFolders_.begin(), libraryFolders_.end());
-  for (const auto& folder : folders) {
-    if (folder.empty()) continue;
-    const std::string candidate = folder + "/" + stem + ".so";
+  // A full path names the file itself; a bare name is looked for in the folders.
+  std::vector<std::string> candidates;
+  if (stem.find_first_of("/\\") != std::string::npos) {
+    candidates.push_back(stem + ".so");
+  } else {
+    std::vector<std::string> folders{os::FolderOf(addinPath_)};
+    folders.insert(folders.end(), libraryFolders_.begin(), libraryFolders_.end());
+    for (const auto& folder : folders) {
+      if (!folder.empty()) candidates.push_back(folder + "/" + stem + ".so");
+    }
+  }
+  for (const auto& candidate : candidates) {
     std::error_code ec;
     if (!std::filesystem::exists(candidate, ec)) continue;
     if (void* handle = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {

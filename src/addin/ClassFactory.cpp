@@ -1,0 +1,15 @@
+#include "addin/ClassFactory.h"
+
+#include "addin/dsrBrastow.h"
+#include "base/Text.h"
+#include "options/BrastowOptions.h"
+
+namespace kov {
+
+host::ObjectPtr CreateKovelinObject(const std::string& progId) {
+  if (TextEquals(progId, dsrBrastow::kProgId)) return std::make_shared<dsrBrastow>();
+  if (TextEquals(progId, "Kovelin.BrastowOptions")) return std::make_shared<BrastowOptions>();
+  return nullptr;
+}
+
+}  // namespace kov
