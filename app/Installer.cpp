@@ -34,7 +34,8 @@ bool InstallAddin(const std::string& programFolder, const std::string& addinFold
   os::RegistryApi& registry = *os::Os().registry;
   os::RegKey key = 0;
   const std::string addIn = std::string(outlook::kAddinsKey) + "\\Kovelin.dsrBrastow";
-  if (registry.CreateKey(os::kHKeyCurrentUser, addIn, os::kKeyAllAccess, &key) != os::kErrorSuccess) {
+  if (registry.CreateKey(os::kHKeyCurrentUser, addIn, os::kKeyAllAccess, &key) !=
+      os::kErrorSuccess) {
     return false;
   }
   SetValue(key, "FriendlyName", os::kRegSz, ToAnsi("Kovelin Organizer") + '\0');

@@ -9,8 +9,8 @@
 #include "base/ComError.h"
 #include "base/Text.h"
 #include "base/TextFile.h"
-#include "options/frmFirstEnableAsk.h"
 #include "options/BrastowOptions.h"
+#include "options/frmFirstEnableAsk.h"
 #include "options/frmOptions.h"
 #include "os/OsServices.h"
 #include "outlook/StandInViewControl.h"
@@ -228,7 +228,9 @@ void ScriptRunner::Registry(const Line& line) {
   if (rootName == "HKEY_CLASSES_ROOT") root = os::kHKeyClassesRoot;
   if (root == 0 || path.empty()) throw BadInput("reg needs a key under a root key: " + full);
   os::RegistryApi& registry = *os::Os().registry;
-  const auto name = [&](size_t index) { return words[index] == "@" ? std::string() : ToAnsi(words[index]); };
+  const auto name = [&](size_t index) {
+    return words[index] == "@" ? std::string() : ToAnsi(words[index]);
+  };
   if (verb == "set" && words.size() == 5) {
     os::RegKey key = 0;
     registry.CreateKey(root, ToAnsi(path), os::kKeyAllAccess, &key);

@@ -19,7 +19,8 @@ kov::ProcessState& ModuleState() {
 
 extern "C" {
 
-__attribute__((visibility("default"))) int32_t ComServerAttach(const kov::host::ComServerHost* host) {
+__attribute__((visibility("default"))) int32_t ComServerAttach(
+    const kov::host::ComServerHost* host) {
   if (host == nullptr) return -1;
   kov::os::InstallOs(host->os);
   kov::host::InstallClassRegistry(host->classes);

@@ -160,7 +160,8 @@ void dsrBrastow::olNS_OptionsPagesAdd(const std::shared_ptr<host::PropertyPages>
                                       const host::FolderPtr& Folder) {
   ProcessState& g = G();
   try {
-    if (Required(g.gobjRegistry).GetValue(g.gstrRegFolders, "ShowPage", "1").ToString() == "0") return;
+    if (Required(g.gobjRegistry).GetValue(g.gstrRegFolders, "ShowPage", "1").ToString() == "0")
+      return;
     if (std::dynamic_pointer_cast<host::NameSpace>(Folder->Parent())) return;
     const std::string path = Folder->FolderPath();
     if (InStr(path, "Search Folders", Compare::Text) > 0) return;

@@ -33,7 +33,8 @@ constexpr const char* kSenderTemplate =
     "\"urn:schemas:httpmail:fromname\" LIKE '%#%' OR "
     "\"http://schemas.microsoft.com/mapi/proptag/0x0065001f\" LIKE '%#%'";
 constexpr const char* kRecipientTemplate =
-    "\"urn:schemas:httpmail:displayto\" LIKE '%#%' OR \"urn:schemas:httpmail:displaycc\" LIKE '%#%'";
+    "\"urn:schemas:httpmail:displayto\" LIKE '%#%' OR \"urn:schemas:httpmail:displaycc\" LIKE "
+    "'%#%'";
 
 // A pop-up of the bar with that caption, added (temporary) when it is missing.
 host::CommandBarControlPtr PopupOf(const host::CommandBarPtr& bar, const std::string& caption) {
@@ -354,7 +355,8 @@ bool cExplorer::CheckFolderQuickStart(FolderSettings& settings) {
     const Ctab4::Bars bars = mvarCurentTab->tabs();
     for (size_t i = 0; i < 4; ++i) {
       const CTabPtr& bar = bars[i];
-      if ((settings.TabEnabled[i] > 0 || (bar && bar->Enable() > 0)) && bar && bar->tabs->Count() > 0) {
+      if ((settings.TabEnabled[i] > 0 || (bar && bar->Enable() > 0)) && bar &&
+          bar->tabs->Count() > 0) {
         return false;
       }
     }
@@ -405,15 +407,22 @@ void cExplorer::ProtectContextMenu(const host::CommandBarPtr& bar, bool restore)
 
 void cExplorer::AddContextButton(const host::CommandBarPtr& bar) {
   try {
+    // The sub-menu stays on the bar once added; where it does not apply (another folder, or the
+    // command switched off) it is hidden rather than offered for items it cannot serve.
+    for (const char* added : {"Create &Tab by Recipient", "Create &Tab by Sender"}) {
+      if (auto existing = bar->FindControl(host::msoControlPopup, added))
+        existing->SetVisible(false);
+    }
     const host::FolderPtr folder = olExplorer_->CurrentFolder();
     if (!IsFolderEnabled(folder) || folder->DefaultItemType() != host::olMailItem) return;
     // The command follows its switch in the general options (second character of "AllFolders"),
     // read each time so that a change shows at the next right click.
     if (Mid(ReadAllFolders(), 2, 1) != "1") return;
-    const std::string caption = folder->Name() == G().gstrSentItems ? "Create &Tab by Recipient"
-                                                                     : "Create &Tab by Sender";
+    const std::string caption =
+        folder->Name() == G().gstrSentItems ? "Create &Tab by Recipient" : "Create &Tab by Sender";
     if (auto existing = bar->FindControl(host::msoControlPopup, caption)) {
       existing->SetPriority(1);
+      existing->SetVisible(true);
       return;
     }
     ProtectContextMenu(bar, false);

@@ -23,9 +23,7 @@ namespace {
 
 void Yield() { MessageLoop::Current().DoEvents(); }
 
-std::shared_ptr<cExplorer> ActiveWrapper() {
-  return G().gcolExplorers.Item(G().ActiveExplorerKey);
-}
+std::shared_ptr<cExplorer> ActiveWrapper() { return G().gcolExplorers.Item(G().ActiveExplorerKey); }
 
 // Takes the tabs part out of one view's stored filter; errors are ignored.
 void CleanView(const host::ViewPtr& view) {
@@ -130,7 +128,10 @@ void ReselectFolder(const host::FolderPtr& folder, const host::ExplorerPtr& expl
     ApplyFolder(folder);
     step = 4;
     if (std::dynamic_pointer_cast<host::NameSpace>(other)) {
-      other = Required(g.gobjOLApp).GetNamespace("MAPI")->GetDefaultFolder(host::olFolderTasks)->Parent();
+      other = Required(g.gobjOLApp)
+                  .GetNamespace("MAPI")
+                  ->GetDefaultFolder(host::olFolderTasks)
+                  ->Parent();
     }
     step = 5;
     auto away = std::dynamic_pointer_cast<host::Folder>(other);

@@ -54,8 +54,8 @@ std::vector<std::pair<std::string, bool>> ListedAddIns() {
   std::vector<std::pair<std::string, bool>> listed;
   os::RegistryApi& registry = *os::Os().registry;
   os::RegKey key = 0;
-  if (registry.OpenKey(os::kHKeyCurrentUser, kAddinsKey, os::kKeyQueryValue | os::kKeyEnumerateSubKeys,
-                       &key) != os::kErrorSuccess) {
+  if (registry.OpenKey(os::kHKeyCurrentUser, kAddinsKey,
+                       os::kKeyQueryValue | os::kKeyEnumerateSubKeys, &key) != os::kErrorSuccess) {
     return listed;
   }
   for (uint32_t index = 0;; ++index) {
