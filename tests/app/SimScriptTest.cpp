@@ -188,3 +188,34 @@ TEST_F(SimScriptTest, HiddenMessagesShowWithTheirLineEnds) {
 
 }  // namespace
 }  // namespace kov
+
+namespace kov {
+namespace {
+
+// Every scenario under tests/scenarios passes; a first line "# options: …" gives the program's
+// options for it.
+TEST(Scenarios, AllPass) {
+  TempFolder folder;
+  int ran = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(KOVELIN_SCENARIO_DIR)) {
+    if (entry.path().extension() != ".txt") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    const std::string script = ReadBytes(entry.path().string());
+    std::string options;
+    if (script.rfind("# options:", 0) == 0) options = script.substr(10, script.find('\n') - 10);
+    const std::string command = std::string(KOVELIN_SIM) + options + " script " +
+                                entry.path().string() + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+    ++ran;
+  }
+  EXPECT_GE(ran, 5);
+}
+
+}  // namespace
+}  // namespace kov
