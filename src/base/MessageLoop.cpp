@@ -131,12 +131,13 @@ void Timer::Fire() {
   armedAt_ = now;
   dueAt_ = now + interval_;
   if (!OnTimer) return;
+  // The handler may destroy this timer (a shut-down that releases its own timer): it runs from
+  // a copy, and nothing of the timer is touched afterwards unless it still exists.
+  const std::function<void(int32_t)> handler = OnTimer;
+  const std::weak_ptr<bool> alive = alive_;
   firing_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{firing_};
-  OnTimer(elapsed);
+  handler(elapsed);
+  if (!alive.expired()) firing_ = false;
 }
 
 }  // namespace kov

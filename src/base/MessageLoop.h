@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "base/Clock.h"
@@ -99,6 +100,7 @@ class Timer {
   bool firing_ = false;
   int64_t armedAt_ = 0;
   int64_t dueAt_ = 0;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace kov
