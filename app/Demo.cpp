@@ -20,7 +20,8 @@ std::vector<std::string> DemoScript() {
       "show registry \"HKEY_CURRENT_USER\\Software\\Zenquor\\Kovelin Organizer\\Folders\"",
       "expect Quick\"=\"0\"",
       "",
-      "# The Tabs button switches the folder on: its home page is set and the button shows pressed.",
+      "# The Tabs button switches the folder on: its home page is set and the button shows "
+      "pressed.",
       "click \"Tab&s\"",
       "wait 200",
       "show folder",

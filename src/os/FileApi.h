@@ -24,6 +24,9 @@ class FileApi {
   virtual bool FindClose(FindHandle handle) = 0;
   // "\" on Windows, "/" elsewhere: how a folder and a file name are joined.
   virtual char PathSeparator() const = 0;
+  // Copies a file over any file already at the destination; 0 on success, otherwise the
+  // system error number (2 for a missing source file, 3 for a missing folder, …).
+  virtual uint32_t CopyOver(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace kov::os

@@ -11,6 +11,7 @@
 #include "os/LocaleApi.h"
 #include "os/ModuleApi.h"
 #include "os/RegistryApi.h"
+#include "os/VersionApi.h"
 #include "os/WindowApi.h"
 
 namespace kov::os {
@@ -23,6 +24,7 @@ struct OsServices {
   HtmlHelpApi* htmlHelp = nullptr;
   LocaleApi* locale = nullptr;
   ModuleApi* modules = nullptr;
+  VersionApi* version = nullptr;
 };
 
 // The installed services. Raises (std::logic_error) when none are installed.
@@ -47,7 +49,8 @@ class ScopedOs {
 // Joins a folder and a file name with the platform's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
-// The folder part of a file path (without the final separator), "" when there is none.
+// The folder part of a file path (without the final separator), "" when there is none. Both
+// separators count, so that a Windows path read from the registry splits on Linux too.
 std::string FolderOf(const std::string& path);
 
 // The folder of the add-in's own file ("App.Path").

@@ -15,6 +15,7 @@ DlModules::DlModules(std::string addinPath, std::vector<std::string> libraryFold
 std::string DlModules::ModulePath(uint32_t module) const {
   if (module == kAddinModule) return addinPath_;
   if (module == 0) {
+    if (!programPath_.empty()) return programPath_;
     std::error_code ec;
     return std::filesystem::read_symlink("/proc/self/exe", ec).string();
   }

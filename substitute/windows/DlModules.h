@@ -16,6 +16,8 @@ class DlModules : public os::ModuleApi {
   DlModules(std::string addinPath, std::vector<std::string> libraryFolders);
 
   uint32_t AddinModule() const override { return kAddinModule; }
+  // The path ModulePath(0) answers for the running program (its real path by default).
+  void SetProgramPath(std::string path) { programPath_ = std::move(path); }
   std::string ModulePath(uint32_t module) const override;
   os::LibraryHandle OpenLibrary(const std::string& fileName) override;
   void* FindSymbol(os::LibraryHandle library, const std::string& name) override;
@@ -25,6 +27,7 @@ class DlModules : public os::ModuleApi {
 
  private:
   std::string addinPath_;
+  std::string programPath_;
   std::vector<std::string> libraryFolders_;
   std::map<std::string, os::LibraryHandle> loaded_;
 };

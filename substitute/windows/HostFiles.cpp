@@ -56,6 +56,17 @@ os::FindHandle HostFiles::FindFirst(const std::string& pattern) {
   return handle;
 }
 
+uint32_t HostFiles::CopyOver(const std::string& from, const std::string& to) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path source = FsPath(from);
+  const fs::path target = FsPath(to);
+  if (!fs::is_regular_file(source, ec)) return 2;             // ERROR_FILE_NOT_FOUND
+  if (!fs::is_directory(target.parent_path(), ec)) return 3;  // ERROR_PATH_NOT_FOUND
+  fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
+  return ec ? 5 : 0;  // ERROR_ACCESS_DENIED for anything else
+}
+
 bool HostFiles::FindClose(os::FindHandle handle) { return searches_.erase(handle) > 0; }
 
 }  // namespace kov::substitute

@@ -12,6 +12,7 @@ class HostFiles : public os::FileApi {
   os::FindHandle FindFirst(const std::string& pattern) override;
   bool FindClose(os::FindHandle handle) override;
   char PathSeparator() const override { return '/'; }
+  uint32_t CopyOver(const std::string& from, const std::string& to) override;
 
   size_t OpenSearches() const { return searches_.size(); }
 

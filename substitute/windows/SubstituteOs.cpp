@@ -15,6 +15,7 @@ os::OsServices SubstituteOs::Services() {
   services.htmlHelp = &htmlHelp_;
   services.locale = &locale_;
   services.modules = &modules_;
+  services.version = &version_;
   return services;
 }
 

@@ -9,6 +9,7 @@
 #include "os/OsServices.h"
 #include "windows/DlModules.h"
 #include "windows/FixedLocale.h"
+#include "windows/FixedVersion.h"
 #include "windows/HostFiles.h"
 #include "windows/ProcessEnvironment.h"
 #include "windows/RecordingHtmlHelp.h"
@@ -40,6 +41,7 @@ class SubstituteOs {
   RecordingHtmlHelp& HtmlHelp() { return htmlHelp_; }
   FixedLocale& Locale() { return locale_; }
   DlModules& Modules() { return modules_; }
+  FixedVersion& Version() { return version_; }
 
  private:
   std::unique_ptr<RegFileRegistry> registry_;
@@ -49,6 +51,7 @@ class SubstituteOs {
   RecordingHtmlHelp htmlHelp_;
   FixedLocale locale_;
   DlModules modules_;
+  FixedVersion version_;
 };
 
 }  // namespace kov::substitute

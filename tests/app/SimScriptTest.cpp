@@ -203,8 +203,8 @@ TEST(Scenarios, AllPass) {
     const std::string script = ReadBytes(entry.path().string());
     std::string options;
     if (script.rfind("# options:", 0) == 0) options = script.substr(10, script.find('\n') - 10);
-    const std::string command = std::string(KOVELIN_SIM) + options + " script " +
-                                entry.path().string() + " 2>&1";
+    const std::string command =
+        std::string(KOVELIN_SIM) + options + " script " + entry.path().string() + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
