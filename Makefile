@@ -1,6 +1,6 @@
 # A thin wrapper over CMake's presets: `make run` runs the main job, `make test` builds and runs
 # every test. Both install missing Debian packages first.
-.PHONY: deps build run test test-sanitize clean
+.PHONY: deps build run test test-sanitize test-windows clean
 
 deps:
 	@./tools/install-deps.sh
@@ -21,5 +21,12 @@ test-sanitize: deps
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
+# The portable parts cross-built for Windows with mingw-w64, their tests run under Wine.
+test-windows:
+	@./tools/install-deps.sh mingw-w64 wine wine64
+	cmake --preset windows
+	cmake --build --preset windows
+	./tests/windows/run-under-wine.sh build-windows/bin
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-windows

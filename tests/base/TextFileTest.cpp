@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/ComError.h"
-#include "support/TestSession.h"
+#include "support/TempFolder.h"
 
 namespace kov {
 namespace {

@@ -13,25 +13,10 @@
 #include "base/Clock.h"
 #include "base/MessageLoop.h"
 #include "os/OsServices.h"
+#include "support/TempFolder.h"
 #include "windows/SubstituteOs.h"
 
 namespace kov::testing {
-
-// A folder under the system's temporary folder, removed with everything in it at the end.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  const std::filesystem::path& Path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Reads a whole file as bytes ("" when it is missing).
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
 
 class TestSession : public ::testing::Test {
  protected:
