@@ -189,16 +189,7 @@ void cExplorer::InitFirstFolder(bool schedule) {
   });
   mvarCurentTab->SetFolder(folder);
   if (schedule && IsFolderEnabled(folder)) {
-    Timer& timer = Required(g.gobjRegistry).Timer();
-    if (g.ReselectPending) {
-      timer.SetInterval(100);
-      g.ReselectPending = false;
-    } else {
-      g.DeferredActionCode = kActionReselect;
-      timer.SetInterval(1500);
-      timer.SetEnabled(true);
-      g.ReselectPending = true;
-    }
+    ScheduleReselect(1500);
     mvarTimer_.SetEnabled(true);
   }
 }
@@ -253,18 +244,7 @@ void cExplorer::olExplorer_BeforeFolderSwitch(const host::FolderPtr& newFolder, 
       }
     } else {
       step = 7;
-      if (ApplyFolder(newFolder)) {
-        Timer& timer = Required(g.gobjRegistry).Timer();
-        if (g.ReselectPending) {
-          timer.SetInterval(100);
-          g.ReselectPending = false;
-        } else {
-          g.DeferredActionCode = kActionReselect;
-          timer.SetInterval(100);
-          timer.SetEnabled(true);
-          g.ReselectPending = true;
-        }
-      }
+      if (ApplyFolder(newFolder)) ScheduleReselect(100);
     }
     step = 8;
     if (oTabEnable_) {

@@ -149,6 +149,20 @@ void ReselectFolder(const host::FolderPtr& folder, const host::ExplorerPtr& expl
   }
 }
 
+void ScheduleReselect(int32_t intervalMs) {
+  ProcessState& g = G();
+  Timer& timer = Required(g.gobjRegistry).Timer();
+  if (g.ReselectPending) {
+    timer.SetInterval(100);
+    g.ReselectPending = false;
+  } else {
+    g.DeferredActionCode = kActionReselect;
+    timer.SetInterval(intervalMs);
+    timer.SetEnabled(true);
+    g.ReselectPending = true;
+  }
+}
+
 void ScheduleFolderProperties(const host::FolderPtr& folder) {
   ProcessState& g = G();
   g.DeferredFolder = folder;

@@ -40,6 +40,9 @@ void ReselectFolder(const host::FolderPtr& folder, const host::ExplorerPtr& expl
 // The view filter with the tabs part taken out, as a folder without the add-in's page keeps it.
 std::string CleanViewFilter(const std::string& filter);
 
+// Schedules a reselect of the active folder after `intervalMs`; when one is already pending it
+// is brought forward to 100 ms instead, so that folder switches in a row reload only once.
+void ScheduleReselect(int32_t intervalMs);
 void ScheduleFolderProperties(const host::FolderPtr& folder);
 void ScheduleOptions();
 // The deferral timer's action: runs the stored action once.
