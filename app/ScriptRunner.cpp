@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 
 #include "addin/dsrBrastow.h"
@@ -14,6 +15,7 @@
 #include "options/frmOptions.h"
 #include "os/OsServices.h"
 #include "outlook/StandInViewControl.h"
+#include "tabbar/BrastowTabs.h"
 #include "windows/RecordingHtmlHelp.h"
 
 namespace kov::sim {
@@ -42,6 +44,7 @@ const std::map<std::string, Syntax>& Commands() {
       {"show", {1, 2, false}},      {"expect", {1, 1, true}},        {"expect-not", {1, 1, true}},
       {"options", {0, 0, false}},   {"prompt", {1, 1, false}},       {"start", {0, 1, false}},
       {"quit", {0, 0, false}},      {"properties", {1, 1, false}},   {"reg", {2, 4, false}},
+      {"tab", {2, 2, false}},       {"showall", {0, 0, false}},      {"resize", {2, 2, false}},
   };
   return commands;
 }
@@ -191,6 +194,14 @@ int ScriptRunner::Run(const std::vector<Line>& script) {
     out_ << "note: an answer queued for \"" << title << "\" was not used\n";
   }
   return kRunPassed;
+}
+
+std::shared_ptr<BrastowTabs> ScriptRunner::TabBar() {
+  auto page = Active()->Page();
+  auto element = page ? page->GetElementById("Tabs") : nullptr;
+  auto tabs = element ? std::dynamic_pointer_cast<BrastowTabs>(element->Object()) : nullptr;
+  if (!tabs) throw LineFailed("the active explorer shows no tab bars");
+  return tabs;
 }
 
 std::shared_ptr<outlook::StandInExplorer> ScriptRunner::Active() {
@@ -365,6 +376,52 @@ void ScriptRunner::Show(const Line& line) {
   } else if (what == "log") {
     Print("LibZenquor.log:\n" + FileText(sim_.AddinFolder() + "/LibZenquor.log") + "Log.txt:\n" +
           FileText(sim_.AddinFolder() + "/Log.txt"));
+  } else if (what == "tabs") {
+    auto tabs = TabBar();
+    static const char* kBars[] = {"top", "right", "bottom", "left"};
+    for (int i = 0; i < 4; ++i) {
+      forms::TabStrip& strip = tabs->Strip(i);
+      std::string line = std::string(kBars[i]) + ": ";
+      if (!strip.Visible) {
+        Print(line + "hidden");
+        continue;
+      }
+      for (int32_t t = 1; t <= strip.Tabs().Count(); ++t) {
+        if (t > 1) line += " | ";
+        if (strip.Tabs().Item(t).Selected()) line += "*";
+        line += strip.Tabs().Item(t).Caption;
+      }
+      Print(line);
+    }
+  } else if (what == "layout") {
+    auto tabs = TabBar();
+    const auto area = tabs->ViewArea();
+    Print("view area: left " + std::to_string(area[0]) + ", top " + std::to_string(area[1]) +
+          ", width " + std::to_string(area[2]) + ", height " + std::to_string(area[3]));
+    static const char* kBars[] = {"top", "right", "bottom", "left"};
+    auto number = [](double value) {
+      std::ostringstream out;
+      out << value;
+      return out.str();
+    };
+    for (int i = 0; i < 4; ++i) {
+      forms::TabStrip& strip = tabs->Strip(i);
+      if (!strip.Visible) continue;
+      Print(std::string(kBars[i]) + " strip: " + number(strip.Left) + ", " + number(strip.Top) +
+            ", " + number(strip.Width) + " x " + number(strip.Height));
+    }
+    for (int i = 0; i < 2; ++i) {
+      if (tabs->PicAll(i).Visible) {
+        Print("picAll(" + std::to_string(i) + "): " + number(tabs->PicAll(i).Left) + ", " +
+              number(tabs->PicAll(i).Top));
+      }
+    }
+    if (tabs->PicMNU().Visible) {
+      Print("picMNU: " + number(tabs->PicMNU().Left) + ", " + number(tabs->PicMNU().Top));
+    }
+    auto dv = Active()->Page()->GetElementById("DV");
+    Print("DV: left " + dv->Style()->Get("left") + ", top " + dv->Style()->Get("top") + ", width " +
+          dv->Style()->Get("width") + ", height " + dv->Style()->Get("height"));
   } else if (what == "helpcalls") {
     for (const auto& call : sim_.Os().HtmlHelp().Calls())
       Print(substitute::DescribeHtmlHelpCall(call));
@@ -440,6 +497,27 @@ void ScriptRunner::Execute(const Line& line) {
                                          ? "Kovelin.BrastowOptions"
                                          : "another add-in's page"));
     }
+  } else if (command == "tab") {
+    static const std::map<std::string, int> kBars = {
+        {"top", 0}, {"right", 1}, {"bottom", 2}, {"left", 3}};
+    const auto bar = kBars.find(words[1]);
+    if (bar == kBars.end() || !IsNumber(words[2]))
+      throw BadInput("tab takes top|right|bottom|left N");
+    forms::TabStrip& strip = TabBar()->Strip(bar->second);
+    if (!strip.Visible || Val(words[2]) < 1 || Val(words[2]) > strip.Tabs().Count()) {
+      throw LineFailed("the " + words[1] + " bar has no tab " + words[2]);
+    }
+    strip.Tabs().Item(Val(words[2])).SetSelected(true);
+    Print("selected " + words[1] + " tab " + words[2] + ": " +
+          strip.Tabs().Item(Val(words[2])).Caption);
+  } else if (command == "showall") {
+    auto tabs = TabBar();
+    const int active = tabs->PicAll(1).Visible ? 1 : 0;
+    tabs->PicAll(active).PerformClick();
+    Print("clicked picAll(" + std::to_string(active) + ")");
+  } else if (command == "resize") {
+    if (!IsNumber(words[1]) || !IsNumber(words[2])) throw BadInput("resize takes WIDTH HEIGHT");
+    TabBar()->Resize(Val(words[1]), Val(words[2]));
   } else if (command == "reg") {
     Registry(line);
   } else if (command == "prompt") {

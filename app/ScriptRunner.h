@@ -11,6 +11,10 @@
 
 #include "Simulator.h"
 
+namespace kov {
+class BrastowTabs;
+}
+
 namespace kov::sim {
 
 // Exit codes of a run.
@@ -42,6 +46,7 @@ class ScriptRunner {
   void Click(const std::string& caption);
 
   std::shared_ptr<outlook::StandInExplorer> Active();
+  std::shared_ptr<BrastowTabs> TabBar();
   std::shared_ptr<outlook::StandInExplorer> ExplorerNumber(const std::string& text);
   host::FolderPtr FolderAt(const std::string& path);
   void Print(const std::string& text);

@@ -81,6 +81,8 @@ StripTab* TabStrip::SelectedItem() { return selected_ == 0 ? nullptr : &tabs_.It
 
 void TabStrip::Select(int32_t index) {
   tabs_.Item(index);
+  // Selecting the tab that is already selected changes nothing and raises nothing.
+  if (index == selected_) return;
   selected_ = index;
   if (Click) Click();
 }

@@ -3,7 +3,7 @@
 // rows or columns when the multi-row switch is on and otherwise kept in one row that scrolls to
 // the selected tab. Positions are pixels; the page area (the part of the strip not covered by
 // tabs) is given in the coordinates of the strip's container, as the original control gives it.
-// Selecting a tab from code raises Click, as a person's click does.
+// A tab that becomes selected from code raises Click, as a person's click does.
 #pragma once
 
 #include <cstdint>
