@@ -10,6 +10,8 @@
 #include "base/ComError.h"
 #include "base/Text.h"
 #include "base/TextFile.h"
+#include "forms/Form.h"
+#include "forms/Menu.h"
 #include "options/BrastowOptions.h"
 #include "options/frmFirstEnableAsk.h"
 #include "options/frmOptions.h"
@@ -45,6 +47,8 @@ const std::map<std::string, Syntax>& Commands() {
       {"options", {0, 0, false}},   {"prompt", {1, 1, false}},       {"start", {0, 1, false}},
       {"quit", {0, 0, false}},      {"properties", {1, 1, false}},   {"reg", {2, 4, false}},
       {"tab", {2, 2, false}},       {"showall", {0, 0, false}},      {"resize", {2, 2, false}},
+      {"tab-menu", {2, 2, false}},  {"control-menu", {0, 0, false}}, {"folder-menu", {0, 0, false}},
+      {"menu", {1, 1, false}},      {"key", {1, 1, false}},          {"drag", {2, 2, false}},
   };
   return commands;
 }
@@ -194,6 +198,14 @@ int ScriptRunner::Run(const std::vector<Line>& script) {
     out_ << "note: an answer queued for \"" << title << "\" was not used\n";
   }
   return kRunPassed;
+}
+
+int ScriptRunner::BarNumber(const std::string& name) {
+  static const std::map<std::string, int> kBars = {
+      {"top", 0}, {"right", 1}, {"bottom", 2}, {"left", 3}};
+  const auto bar = kBars.find(name);
+  if (bar == kBars.end()) throw BadInput("a bar is top, right, bottom or left: " + name);
+  return bar->second;
 }
 
 std::shared_ptr<BrastowTabs> ScriptRunner::TabBar() {
@@ -510,6 +522,62 @@ void ScriptRunner::Execute(const Line& line) {
     strip.Tabs().Item(Val(words[2])).SetSelected(true);
     Print("selected " + words[1] + " tab " + words[2] + ": " +
           strip.Tabs().Item(Val(words[2])).Caption);
+  } else if (command == "tab-menu") {
+    const int bar = BarNumber(words[1]);
+    forms::TabStrip& strip = TabBar()->Strip(bar);
+    if (!strip.Visible || !IsNumber(words[2]) || Val(words[2]) < 1 ||
+        Val(words[2]) > strip.Tabs().Count()) {
+      throw LineFailed("the " + words[1] + " bar has no tab " + words[2]);
+    }
+    auto& tab = strip.Tabs().Item(Val(words[2]));
+    // A right click in the middle of the tab, in the strip's twips.
+    TabBar()->StripMouseUp(static_cast<int16_t>(bar), 2, (tab.Left() + tab.Width() / 2) * 15,
+                           (tab.Top() + tab.Height() / 2) * 15);
+  } else if (command == "control-menu") {
+    TabBar()->ControlMouseUp(2, 0, 0);
+  } else if (command == "folder-menu") {
+    TabBar()->picMNU_Click();
+  } else if (command == "menu") {
+    forms::Menu* open = sim_.User().OpenMenu();
+    if (open == nullptr) throw LineFailed("no menu is open");
+    forms::Menu* item = open->Find(words[1]);
+    if (item == nullptr) throw LineFailed("the menu has no item \"" + words[1] + "\"");
+    sim_.User().CloseMenu();
+    try {
+      item->Pick();
+    } catch (const forms::FormError& e) {
+      throw LineFailed(e.what());
+    }
+    Print("picked " + item->Caption);
+  } else if (command == "key") {
+    if (words[1] == "alt+*") {
+      TabBar()->ControlKeyUp(106, 4);
+    } else if (words[1] == "alt+/") {
+      TabBar()->ControlKeyUp(111, 4);
+    } else {
+      throw BadInput("key takes alt+* or alt+/");
+    }
+  } else if (command == "drag") {
+    auto tabs = TabBar();
+    const int from = BarNumber(words[1]);
+    if (!tabs->Strip(from).Visible) throw LineFailed("the " + words[1] + " bar is hidden");
+    tabs->StripMouseMove(static_cast<int16_t>(from), 0, 0, 0);
+    tabs->StripMouseMove(static_cast<int16_t>(from), 1, 150, 0);
+    const std::string& to = words[2];
+    const double w = tabs->Width();
+    const double h = tabs->Height();
+    if (to == "edge-left") {
+      tabs->ControlDragDrop("ssaTabs", 1, h / 2);
+    } else if (to == "edge-top") {
+      tabs->ControlDragDrop("ssaTabs", w / 2, 1);
+    } else if (to == "edge-right") {
+      tabs->ControlDragDrop("ssaTabs", w - 1, h / 2);
+    } else if (to == "edge-bottom") {
+      tabs->ControlDragDrop("ssaTabs", w / 2, h - 1);
+    } else {
+      tabs->StripDragDrop(static_cast<int16_t>(BarNumber(to)));
+    }
+    Print("dragged the " + words[1] + " bar to " + to);
   } else if (command == "showall") {
     auto tabs = TabBar();
     const int active = tabs->PicAll(1).Visible ? 1 : 0;

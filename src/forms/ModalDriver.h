@@ -11,6 +11,7 @@
 namespace kov::forms {
 
 class Form;
+class Menu;
 
 // Message box buttons and icons (VbMsgBoxStyle) and answers (VbMsgBoxResult).
 inline constexpr int32_t vbOKOnly = 0;
@@ -70,6 +71,8 @@ class ModalDriver {
   virtual int32_t MessageBox(const MessageBoxRequest& request) = 0;
   // The chosen path, or nullopt when cancelled.
   virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
+  // A pop-up menu opens: the person picks an item of it later (Menu::Pick) or leaves it.
+  virtual void PopupMenu(Menu& menu) = 0;
 };
 
 // The installed driver; raises (std::logic_error) when none is installed.

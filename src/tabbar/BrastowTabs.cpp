@@ -72,6 +72,7 @@ BrastowTabs::BrastowTabs() {
   tmrChageView_.SetInterval(100);
   tmrChageView_.SetEnabled(false);
   tmrChageView_.OnTimer = [this](int32_t) { tmrChageView_Timer(); };
+  BuildMenu();
 
   ProcessState& g = G();
   int step = 0;

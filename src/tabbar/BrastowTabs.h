@@ -10,6 +10,7 @@
 #include "base/MessageLoop.h"
 #include "explorer/ExplorerTabBar.h"
 #include "forms/Controls.h"
+#include "forms/Menu.h"
 #include "forms/TabStrip.h"
 #include "host/HtmlDocument.h"
 #include "host/ViewControl.h"
@@ -44,7 +45,7 @@ class BrastowTabs : public host::ComObject,
   void ResetFilter() {}
 
   // The control's inner size in pixels changed.
-  void Resize(double width, double height);
+  virtual void Resize(double width, double height);
 
   // Part of the control a person sees and clicks; virtual accessors so that a host's tools reach
   // the control's own module.
@@ -64,6 +65,20 @@ class BrastowTabs : public host::ComObject,
   void SetCollorForPicAll();
   void mnuSaveSelection_Click();
 
+  // The bar menu, keys and moving bars (pixels for the control, twips for strip mouse events).
+  // The events a host raises are virtual, so that they run in the control's own module.
+  virtual void StripMouseUp(int16_t position, int32_t button, double xTwips, double yTwips);
+  virtual void StripMouseMove(int16_t position, int32_t button, double xTwips, double yTwips);
+  virtual void StripDragDrop(int16_t position);
+  virtual void ControlDragDrop(const std::string& sourceName, double x, double y);
+  virtual void ControlMouseUp(int32_t button, double x, double y);
+  virtual void ControlKeyUp(int32_t keyCode, int32_t shift);
+  virtual void picMNU_Click();
+  virtual forms::Menu& MainMenu() { return mnuMainOptions_; }
+  void ReorderTabs(int16_t from, int16_t to);
+  void MoveBar(int16_t position);
+  void DropBarToControl(const std::string& sourceName, double x, double y);
+
   // Layout.
   void LayoutBars();
   void ResizeTabs();
@@ -80,6 +95,15 @@ class BrastowTabs : public host::ComObject,
   void SelectInitial(int16_t position);
   void tmrChageView_Timer();
   forms::TabStrip& GetTabStrip(int16_t position) { return Strip(position); }
+  void BuildMenu();
+  void ShowBarMenu(int16_t position);
+  void ShowSaveSelection();
+  void mnuRename_Click();
+  void mnuRemove_Click();
+  void mnuFilter_Click();
+  void mnuManage_Click();
+  void mnuWizard_Click();
+  int16_t Offset(const CTab& bar) const { return bar.Views() ? 0 : 1; }
 
   std::array<std::unique_ptr<forms::TabStrip>, 4> ssaTabs_;
   std::array<std::unique_ptr<forms::PictureBox>, 2> picAll_;
@@ -100,6 +124,22 @@ class BrastowTabs : public host::ComObject,
   bool mvarLoaded_ = false;
   bool mvarViewLocked_ = false;
   std::string mvarExplorerKey_;
+  forms::Menu mnuMainOptions_{"mnuMainOptions"};
+  forms::Menu* mnuRename_ = nullptr;
+  forms::Menu* mnuFilter_ = nullptr;
+  forms::Menu* mnuRemove_ = nullptr;
+  forms::Menu* mnuBl1_ = nullptr;
+  forms::Menu* mnuManage_ = nullptr;
+  forms::Menu* mnuWizard_ = nullptr;
+  forms::Menu* mnuCustomizeView_ = nullptr;
+  forms::Menu* mnubl2_ = nullptr;
+  forms::Menu* mnuSaveSelection_ = nullptr;
+  int16_t mvarMenuBar_ = 0;
+  bool mvarMenuOpen_ = false;
+  int16_t mvarDragBar_ = 0;
+  double mvarDragX_ = 0;
+  double mvarDragY_ = 0;
+  bool mvarDragging_ = false;
   double width_ = 800;
   double height_ = 600;
 };

@@ -4,6 +4,7 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/ListView.h"
+#include "forms/Menu.h"
 #include "os/OsServices.h"
 
 namespace kov::substitute {
@@ -155,6 +156,17 @@ std::optional<std::string> ScriptedUser::FileDialog(const FileDialogRequest& req
   Say("-> " + answer);
   if (TextEquals(answer, "Cancel")) return std::nullopt;
   return answer;
+}
+
+}  // namespace kov::substitute
+
+namespace kov::substitute {
+
+void ScriptedUser::PopupMenu(forms::Menu& menu) {
+  std::string text = "menu:\n";
+  menu.Describe(text);
+  Say(text);
+  openMenu_ = &menu;
 }
 
 }  // namespace kov::substitute

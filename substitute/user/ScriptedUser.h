@@ -27,6 +27,10 @@ class ScriptedUser : public forms::ModalDriver {
   void ShowModal(forms::Form& form) override;
   int32_t MessageBox(const forms::MessageBoxRequest& request) override;
   std::optional<std::string> FileDialog(const forms::FileDialogRequest& request) override;
+  void PopupMenu(forms::Menu& menu) override;
+  // The menu that popped up last, until an item of it is picked; null when none is open.
+  forms::Menu* OpenMenu() const { return openMenu_; }
+  void CloseMenu() { openMenu_ = nullptr; }
 
   // The first failure since the last Clear, with the window as it was shown.
   const std::optional<std::string>& Failure() const { return failure_; }
@@ -55,6 +59,7 @@ class ScriptedUser : public forms::ModalDriver {
   void Perform(forms::Form& form, const Action& action);
 
   std::deque<Entry> queue_;
+  forms::Menu* openMenu_ = nullptr;
   std::optional<std::string> failure_;
 };
 
