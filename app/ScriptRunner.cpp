@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include <fstream>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -10,6 +11,7 @@
 #include "base/ComError.h"
 #include "base/Text.h"
 #include "base/TextFile.h"
+#include "forms/Control.h"
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "options/BrastowOptions.h"
@@ -49,6 +51,7 @@ const std::map<std::string, Syntax>& Commands() {
       {"tab", {2, 2, false}},       {"showall", {0, 0, false}},      {"resize", {2, 2, false}},
       {"tab-menu", {2, 2, false}},  {"control-menu", {0, 0, false}}, {"folder-menu", {0, 0, false}},
       {"menu", {1, 1, false}},      {"key", {1, 1, false}},          {"drag", {2, 2, false}},
+      {"snapshot", {1, 1, false}},
   };
   return commands;
 }
@@ -198,6 +201,76 @@ int ScriptRunner::Run(const std::vector<Line>& script) {
     out_ << "note: an answer queued for \"" << title << "\" was not used\n";
   }
   return kRunPassed;
+}
+
+namespace {
+
+std::string Html(const std::string& text) {
+  return Replace(Replace(Replace(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+}
+
+std::string Box(double left, double top, double width, double height, const std::string& style,
+                const std::string& content) {
+  std::ostringstream out;
+  out << "<div style=\"position:absolute;left:" << left << "px;top:" << top << "px;width:" << width
+      << "px;height:" << height << "px;" << style << "\">" << content << "</div>\n";
+  return out.str();
+}
+
+}  // namespace
+
+void ScriptRunner::Snapshot(const std::string& file) {
+  auto tabs = TabBar();
+  std::string body;
+  for (int i = 0; i < 4; ++i) {
+    forms::TabStrip& strip = tabs->Strip(i);
+    if (!strip.Visible) continue;
+    std::string inner;
+    for (int32_t t = 1; t <= strip.Tabs().Count(); ++t) {
+      auto& tab = strip.Tabs().Item(t);
+      const bool vertical = i == 1 || i == 3;
+      inner += Box(tab.Left(), tab.Top(), tab.Width() - 2, tab.Height() - 2,
+                   std::string("border:1px solid #808080;background:") +
+                       (tab.Selected() ? "#fff" : "#e4e4e4") +
+                       ";font:8pt Tahoma;overflow:hidden;white-space:nowrap;" +
+                       (tab.Selected() ? "font-weight:bold;" : "") +
+                       (vertical ? "writing-mode:vertical-rl;" : ""),
+                   Html(forms::WithoutAccelerator(tab.Caption)));
+    }
+    body += Box(strip.Left, strip.Top, strip.Width, strip.Height, "background:#d4d0c8;", inner);
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (tabs->PicAll(i).Visible) {
+      body += Box(tabs->PicAll(i).Left, tabs->PicAll(i).Top, 16, 16,
+                  i == 1 ? "background:#3a6ea5;" : "background:#a0a0a0;", "");
+    }
+  }
+  if (tabs->PicMNU().Visible) {
+    body += Box(tabs->PicMNU().Left, tabs->PicMNU().Top, 16, 16, "background:#6a6a6a;", "");
+  }
+  auto page = Active()->Page();
+  auto dv = page->GetElementById("DV")->Style();
+  auto element = page->GetElementById("ViewCtlFolder");
+  auto view = element ? std::dynamic_pointer_cast<host::ViewControl>(element->Object()) : nullptr;
+  std::string items;
+  if (view) {
+    for (const auto& item : view->VisibleItems())
+      items += "<div>" + Html(item->Subject()) + "</div>";
+  }
+  body += "<div style=\"position:absolute;left:" + dv->Get("left") + ";top:" + dv->Get("top") +
+          ";width:" + dv->Get("width") + ";height:" + dv->Get("height") +
+          ";background:#fff;border:1px solid #7f9db9;overflow:auto;font:8pt Tahoma\">" + items +
+          "</div>\n";
+  std::ostringstream out;
+  out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>"
+      << Html(Active()->Folder()->Path()) << "</title></head>\n<body style=\"margin:0\">\n"
+      << "<div style=\"position:relative;width:" << tabs->Width() << "px;height:" << tabs->Height()
+      << "px;background:#ece9d8;overflow:hidden\">\n"
+      << body << "</div>\n</body></html>\n";
+  std::ofstream html(FsPath(file), std::ios::binary | std::ios::trunc);
+  html << out.str();
+  if (!html) throw LineFailed("cannot write " + file);
+  Print("snapshot written to " + file);
 }
 
 int ScriptRunner::BarNumber(const std::string& name) {
@@ -578,6 +651,8 @@ void ScriptRunner::Execute(const Line& line) {
       tabs->StripDragDrop(static_cast<int16_t>(BarNumber(to)));
     }
     Print("dragged the " + words[1] + " bar to " + to);
+  } else if (command == "snapshot") {
+    Snapshot(words[1]);
   } else if (command == "showall") {
     auto tabs = TabBar();
     const int active = tabs->PicAll(1).Visible ? 1 : 0;

@@ -48,6 +48,7 @@ class ScriptRunner {
   std::shared_ptr<outlook::StandInExplorer> Active();
   std::shared_ptr<BrastowTabs> TabBar();
   static int BarNumber(const std::string& name);
+  void Snapshot(const std::string& file);
   std::shared_ptr<outlook::StandInExplorer> ExplorerNumber(const std::string& text);
   host::FolderPtr FolderAt(const std::string& path);
   void Print(const std::string& text);

@@ -230,6 +230,13 @@ void BrastowTabs::InicializeTabs() {
   }
 }
 
+void BrastowTabs::SetViewArea(int16_t left, int16_t top, int16_t width, int16_t height) {
+  mvarViewLeft_ = left;
+  mvarViewTop_ = top;
+  mvarViewWidth_ = width;
+  mvarViewHeight_ = height;
+}
+
 void BrastowTabs::SetHTML() {
   try {
     auto element = Required(mvarDocument_).GetElementById("DV");
@@ -325,8 +332,8 @@ void BrastowTabs::ResizeTabs() {
       W = W - 12;
     }
     L = L + 4;
-    mvarViewLeft_ = Int16(L);
-    mvarViewWidth_ = Int16(W);
+    const int16_t viewLeft = Int16(L);
+    const int16_t viewWidth = Int16(W);
     double T = 4;
     double H = height_;
     if (top.Visible) T = Round(top.Height + 4 + 2);
@@ -336,8 +343,7 @@ void BrastowTabs::ResizeTabs() {
     } else {
       H = H - 12;
     }
-    mvarViewTop_ = Int16(T);
-    mvarViewHeight_ = Int16(H);
+    SetViewArea(viewLeft, Int16(T), viewWidth, Int16(H));
     auto placeButtons = [&](double x, double y, bool sideBySide) {
       for (auto& pic : picAll_) {
         pic->Left = x;

@@ -58,6 +58,10 @@ class BrastowTabs : public host::ComObject,
   virtual double Width() const { return width_; }
   virtual double Height() const { return height_; }
 
+  // The view area the layout computed (pixels); SetHTML places the page element "DV" over it.
+  void SetViewArea(int16_t left, int16_t top, int16_t width, int16_t height);
+  void SetHTML();
+
   // Tab selection and view filtering.
   void ApplyTabSelection(int16_t position);
   std::string GetViewFilter(const std::string& viewName);
@@ -91,7 +95,6 @@ class BrastowTabs : public host::ComObject,
   void PrepareTabs();
   void PrepareTab(int16_t position);
   void InicializeTabs();
-  void SetHTML();
   void SelectInitial(int16_t position);
   void tmrChageView_Timer();
   forms::TabStrip& GetTabStrip(int16_t position) { return Strip(position); }

@@ -172,6 +172,26 @@ TEST_F(SimScriptTest, TheProfileKeepsTheRegistryAndStoreBetweenRuns) {
   EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
+TEST_F(SimScriptTest, ASnapshotDrawsThePage) {
+  const std::string html = folder_ / "page.html";
+  const SimRun run =
+      Sim("start\n"
+          "answer \"Kovelin Organizer - Activation\" No\n"
+          "enter \"\\\\Personal Folders\\Projects\"\n"
+          "wait 200\n"
+          "click \"Tab&s\"\n"
+          "wait 300\n"
+          "snapshot " +
+          html +
+          "\n"
+          "quit\n");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const std::string page = ReadBytes(html);
+  EXPECT_NE(page.find("<!DOCTYPE html>"), std::string::npos);
+  EXPECT_NE(page.find(">All</div>"), std::string::npos);     // the strips' "All" tabs
+  EXPECT_NE(page.find("overflow:auto"), std::string::npos);  // the view with its items
+}
+
 TEST_F(SimScriptTest, HiddenMessagesShowWithTheirLineEnds) {
   outlook::StoreSet store = kov::testing::SmallStore();
   store.stores[0]->root->folders[1]->hidden.push_back(

@@ -184,6 +184,17 @@ TEST_F(BrastowTabsTest, LayoutAroundTheView) {
   EXPECT_EQ(Tabs()->Strip(0).Width, 0);
 }
 
+TEST_F(BrastowTabsTest, TheViewElementIsPlacedWithinItsBounds) {
+  Open("100100000000", {});
+  Tabs()->SetViewArea(2, 100, -5, 300);
+  Tabs()->SetHTML();
+  auto dv = Window()->Page()->GetElementById("DV")->Style();
+  EXPECT_EQ(dv->Get("left"), "0px");
+  EXPECT_EQ(dv->Get("top"), "96px");
+  EXPECT_EQ(dv->Get("width"), "7px");
+  EXPECT_EQ(dv->Get("height"), "307px");
+}
+
 TEST_F(BrastowTabsTest, ATwoRowBottomStripIsSizedThenLeftAlone) {
   std::vector<std::pair<std::string, std::string>> many;
   for (int i = 0; i < 8; ++i) many.push_back({"Tab number " + std::to_string(i), kFrom + "'%x%'"});
