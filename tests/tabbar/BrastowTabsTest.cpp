@@ -82,6 +82,24 @@ TEST_F(BrastowTabsTest, SelectingTabsComposesTheFilter) {
   EXPECT_EQ(state_.SelectedTabs[3], 1);
 }
 
+TEST_F(BrastowTabsTest, AllTabsOnAllWriteTheGuardOnBothHosts) {
+  for (const char* version : {"10.0", "11.0"}) {
+    SCOPED_TRACE(version);
+    Open("100100010000", {{{"Anna", kFrom + "'%anna%'"}}}, version);
+    Click(0, 2);
+    Click(0, 1);
+    EXPECT_EQ(View()->Filter(), kFolderFilterGuard);
+    EXPECT_EQ(Items(), "m1 m2 m3 m4 m5 ");
+    outlook_->Quit();
+  }
+}
+
+TEST_F(BrastowTabsTest, AnEmptyViewsBarShowsNoTab) {
+  Open("111010000000", {});  // the Right bar shows views but has none stored
+  EXPECT_EQ(Strip(1), "");
+  EXPECT_EQ(View()->Filter(), kFolderFilterGuard);
+}
+
 TEST_F(BrastowTabsTest, AViewsOwnFilterStaysInFrontOfTheTabs) {
   Open("100100010000", {{{"Anna", kFrom + "'%anna%'"}}});
   Window()->SetCurrentView("Unread");
