@@ -37,17 +37,7 @@ TEST_F(BrastowTabsMenuTest, WhatTheMenuOffersDependsOnTheTab) {
   outlook_->Quit();
   // A views bar (Top, position 0): rename and delete for every tab, no filter editing, and the
   // view can be customized; with SaveLastClick off the selection can be saved.
-  Prepare();
-  classes_.Register(BrastowTabs::kProgId, [] { return CreateKovelinObject(BrastowTabs::kProgId); });
-  outlook_->Start(true);
-  SetFolderValue("AllFolders", "0");
-  auto inbox = Folder("\\\\Mailbox\\Inbox");
-  CTab views;
-  views.SetEnable(1);
-  views.LetViews(true, inbox);
-  SaveMySettings(inbox, views, 0);
-  SetFolderValue(inbox->EntryID(), "110100000000");
-  Window()->SetCurrentFolder(inbox);
+  OpenWithViewsBar(0, "110100000000");
   const std::string menu = MenuAt(0, 1);
   EXPECT_NE(menu.find("  Rename...\n  Delete...\n  ----\n  Manage this Tab Bar...\n"),
             std::string::npos)

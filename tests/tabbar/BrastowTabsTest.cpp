@@ -142,17 +142,7 @@ TEST_F(BrastowTabsTest, CompletedTasksViewsGetTheClause) {
 
 TEST_F(BrastowTabsTest, TheViewsBarSwitchesViewsAndAddsNoTerm) {
   // Bar 1 (Right) shows the folder's views.
-  Prepare();
-  classes_.Register(BrastowTabs::kProgId, [] { return CreateKovelinObject(BrastowTabs::kProgId); });
-  outlook_->Start(true);
-  SetFolderValue("AllFolders", "0");
-  auto inbox = Folder("\\\\Mailbox\\Inbox");
-  CTab views;
-  views.SetEnable(1);
-  views.LetViews(true, inbox);
-  SaveMySettings(inbox, views, 1);
-  SetFolderValue(inbox->EntryID(), "111010010000");
-  Window()->SetCurrentFolder(inbox);
+  OpenWithViewsBar(1, "111010010000");
   EXPECT_EQ(Strip(1), "*Messages | Unread");
   int switches = 0;
   Window()->ViewSwitch.Connect([&] { ++switches; });

@@ -43,6 +43,21 @@ class TabBarSession : public testing::ConnectedSession {
     loop_.FastForwardBy(200);
   }
 
+  // Starts the host and enters the Inbox with the folder's views as the bar at `position`.
+  void OpenWithViewsBar(int16_t position, const std::string& settings) {
+    Prepare();
+    classes_.Register(BrastowTabs::kProgId, [] { return CreateKovelinObject(BrastowTabs::kProgId); });
+    outlook_->Start(true);
+    SetFolderValue("AllFolders", "0");
+    auto inbox = Folder("\\\\Mailbox\\Inbox");
+    CTab views;
+    views.SetEnable(1);
+    views.LetViews(true, inbox);
+    SaveMySettings(inbox, views, position);
+    SetFolderValue(inbox->EntryID(), settings);
+    Window()->SetCurrentFolder(inbox);
+  }
+
   std::shared_ptr<BrastowTabs> Tabs() {
     auto page = Window()->Page();
     if (!page) return nullptr;
