@@ -23,7 +23,7 @@ test-sanitize: deps
 
 # The portable parts cross-built for Windows with mingw-w64, their tests run under Wine.
 test-windows:
-	@./tools/install-deps.sh mingw-w64 wine wine64
+	@./tools/install-deps.sh mingw-w64 wine wine64 googletest
 	cmake --preset windows
 	cmake --build --preset windows
 	./tests/windows/run-under-wine.sh build-windows/bin
