@@ -55,7 +55,8 @@ class LarkspanWine : public ::testing::Test {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + Program() + "\"";
+    std::string command = "\"";
+    command.append(Program()).append("\"");
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
       ADD_FAILURE() << "cannot start " << Program();
