@@ -41,7 +41,6 @@ class StandInExplorer : public host::Explorer,
   void Select(const std::vector<int32_t>& positions);
   FolderData* Folder() const { return folder_; }
   const std::shared_ptr<StandInCommandBars>& Bars() const { return bars_; }
-  std::shared_ptr<StandInPage> PageObject() const { return page_; }
   // Why the last home page could not be shown ("" when it was, or when there was none).
   const std::string& PageError() const { return pageError_; }
 

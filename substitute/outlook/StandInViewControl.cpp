@@ -30,7 +30,6 @@ void StandInViewControl::SetFilter(const std::string& filter) {
   }
   filter_ = std::move(compiled);
   filterText_ = filter;
-  ++filterWrites_;
 }
 
 void StandInViewControl::CustomizeView() {

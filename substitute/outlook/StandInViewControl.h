@@ -28,9 +28,6 @@ class StandInViewControl : public host::ViewControl {
   void CustomizeView() override;
   std::vector<host::ItemPtr> VisibleItems() const override;
 
-  // How many times a filter was written (tests see that a write happened, even of the same text).
-  int FilterWrites() const { return filterWrites_; }
-
  private:
   FolderData* Folder() const;
 
@@ -38,7 +35,6 @@ class StandInViewControl : public host::ViewControl {
   FolderData* folder_ = nullptr;
   std::string filterText_;
   DaslFilter filter_;
-  int filterWrites_ = 0;
 };
 
 }  // namespace kov::outlook

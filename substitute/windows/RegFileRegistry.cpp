@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "base/TextFile.h"
 #include "windows/RegFile.h"
@@ -91,21 +92,21 @@ int32_t RegFileRegistry::Open(RegKey parent, const std::string& subKey, uint32_t
   if (node == nullptr) return error;
   std::vector<std::string> levels;
   if (!SplitPath(subKey, &levels)) return kErrorBadPathname;
-  RegTree before = create ? tree_.Clone() : RegTree();
-  bool created = false;
+  // The tree as it was, kept only once a missing level is about to be created.
+  std::optional<RegTree> before;
   Handle handle = *HandleOf(parent);
   for (const auto& level : levels) {
     RegNode* child = node->Child(level);
     if (child == nullptr) {
       if (!create) return kErrorFileNotFound;
+      if (!before) before = tree_.Clone();
       child = node->AddChild(level);
-      created = true;
     }
     handle.path.push_back(child->name);
     node = child;
   }
-  if (created) {
-    if (const int32_t saved = Persist(std::move(before)); saved != kErrorSuccess) return saved;
+  if (before) {
+    if (const int32_t saved = Persist(std::move(*before)); saved != kErrorSuccess) return saved;
   }
   handle.access = access;
   *result = nextHandle_;

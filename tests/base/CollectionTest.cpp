@@ -1,18 +1,12 @@
 #include "base/Collection.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 namespace kov {
 namespace {
 
-int ErrorNumber(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ComError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using kov::testing::ErrorNumber;
 
 TEST(Collection, IndexesFromOneAndFindsKeysWithoutCase) {
   Collection<std::string> items;

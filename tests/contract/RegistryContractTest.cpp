@@ -1,6 +1,8 @@
 // The registry as CRegistry uses it, on whichever backend this program was built with.
 #include <gtest/gtest.h>
 
+#include "support/ErrorNumber.h"
+
 #include <algorithm>
 #include <random>
 
@@ -31,14 +33,7 @@ class RegistryContract : public ::testing::Test {
     registry_.DeleteKey(key);
   }
 
-  int32_t ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const ComError& e) {
-      return e.Number();
-    }
-    return 0;
-  }
+  int32_t ErrorOf(const std::function<void()>& action) { return kov::testing::ErrorNumber(action); }
 
   std::unique_ptr<ContractBackend> backend_ = MakeContractBackend();
   os::ScopedOs scopedOs_{backend_->Services()};

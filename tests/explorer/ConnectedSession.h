@@ -26,7 +26,7 @@ class ConnectedSession : public AddinSession {
   void Prepare(const std::string& version = "11.0") {
     StartOutlook(version);
     state_ = ProcessState();
-    for (const char* progId : {"Kovelin.dsrBrastow", "Kovelin.BrastowOptions"}) {
+    for (const char* progId : kKovelinProgIds) {
       const std::string id = progId;
       classes_.Register(id, [id] { return CreateKovelinObject(id); });
     }

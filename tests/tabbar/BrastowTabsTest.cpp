@@ -35,10 +35,7 @@ TEST_F(BrastowTabsTest, SavedIndexesOutOfRangeSelectTheFirstTab) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.header);
     Prepare();
-    classes_.Register(BrastowTabs::kProgId,
-                      [] { return CreateKovelinObject(BrastowTabs::kProgId); });
-    outlook_->Start(true);
-    SetFolderValue("AllFolders", "0");
+    StartWithoutPrompts();
     auto inbox = Folder("\\\\Mailbox\\Inbox");
     CTab bar;
     bar.AddNewTab({"A", kFrom + "'%anna%'", ""});
@@ -126,7 +123,6 @@ TEST_F(BrastowTabsTest, TabsWithoutARealFilterAddNothingAndARejectedFilterKeepsT
 
 TEST_F(BrastowTabsTest, CompletedTasksViewsGetTheClause) {
   Prepare();
-  classes_.Register(BrastowTabs::kProgId, [] { return CreateKovelinObject(BrastowTabs::kProgId); });
   Data("\\\\Mailbox\\Tasks")
       .views.push_back({"Completed Tasks", outlook::MakeViewXml("Completed Tasks", 3, "")});
   outlook_->Start(true);

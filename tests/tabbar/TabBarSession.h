@@ -25,10 +25,7 @@ class TabBarSession : public testing::ConnectedSession {
             std::vector<std::vector<std::pair<std::string, std::string>>> bars,
             const std::string& version = "11.0", const std::string& path = "\\\\Mailbox\\Inbox") {
     Prepare(version);
-    classes_.Register(BrastowTabs::kProgId,
-                      [] { return CreateKovelinObject(BrastowTabs::kProgId); });
-    outlook_->Start(true);
-    SetFolderValue("AllFolders", "0");
+    StartWithoutPrompts();
     auto folder = Folder(path);
     for (int16_t position = 0; position < 4; ++position) {
       CTab bar;
@@ -43,12 +40,16 @@ class TabBarSession : public testing::ConnectedSession {
     loop_.FastForwardBy(200);
   }
 
+  // Starts the prepared host with a window; no folder asks to be enabled.
+  void StartWithoutPrompts() {
+    outlook_->Start(true);
+    SetFolderValue("AllFolders", "0");
+  }
+
   // Starts the host and enters the Inbox with the folder's views as the bar at `position`.
   void OpenWithViewsBar(int16_t position, const std::string& settings) {
     Prepare();
-    classes_.Register(BrastowTabs::kProgId, [] { return CreateKovelinObject(BrastowTabs::kProgId); });
-    outlook_->Start(true);
-    SetFolderValue("AllFolders", "0");
+    StartWithoutPrompts();
     auto inbox = Folder("\\\\Mailbox\\Inbox");
     CTab views;
     views.SetEnable(1);

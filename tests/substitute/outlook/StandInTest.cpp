@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ErrorNumber.h"
+
 #include "base/ComError.h"
 #include "host/Cdo.h"
 #include "host/ClassRegistry.h"
@@ -29,14 +31,7 @@ class StandInTest : public ::testing::Test {
     return folder;
   }
 
-  int32_t ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const ComError& e) {
-      return e.Number();
-    }
-    return 0;
-  }
+  int32_t ErrorOf(const std::function<void()>& action) { return kov::testing::ErrorNumber(action); }
 
   host::ClassRegistry classes_;
   host::ScopedClassRegistry scopedClasses_{classes_};
